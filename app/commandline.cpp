@@ -1,0 +1,207 @@
+#include "app/commandline.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption text{QStringLiteral("text")};
+    QCommandLineOption exportFile{QStringLiteral("export"), QString(), QStringLiteral("FILE")};
+    QCommandLineOption key{QStringLiteral("key"), QString(), QStringLiteral("K")};
+    QCommandLineOption style{QStringLiteral("style"), QString(), QStringLiteral("STYLE")};
+    QCommandLineOption stringSpacing{QStringLiteral("string"), QString(), QStringLiteral("N")};
+    QCommandLineOption fretSpacing{QStringLiteral("fret"), QString(), QStringLiteral("N")};
+    QCommandLineOption neckSpacing{QStringLiteral("neck"), QString(), QStringLiteral("N")};
+    QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("WxH")};
+    QCommandLineOption print{QStringLiteral("print")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
+
+    Parser() {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({text, exportFile, key, style, stringSpacing, fretSpacing, neckSpacing,
+                           size, print, help, version});
+    }
+};
+
+std::optional<int> ParseSpacing(const QString& value) {
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    if (!ok || number < kMinCommandLineSpacing || number > kMaxCommandLineSpacing) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+std::optional<QSize> ParseSize(const QString& value) {
+    const QStringList parts = value.split(QLatin1Char('x'));
+    if (parts.size() != 2) {
+        return std::nullopt;
+    }
+    constexpr int kMaxSide = 16384;
+    bool okWidth = false;
+    bool okHeight = false;
+    const int width = parts[0].toInt(&okWidth);
+    const int height = parts[1].toInt(&okHeight);
+    if (!okWidth || !okHeight || width < 1 || height < 1 || width > kMaxSide ||
+        height > kMaxSide) {
+        return std::nullopt;
+    }
+    return QSize(width, height);
+}
+
+// Reads the options that shape a picture; returns false with opts.error set on a bad value.
+bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts) {
+    if (p.parser.isSet(p.key)) {
+        const QString value = p.parser.value(p.key);
+        opts.key = ParseKeyName(value.toStdString());
+        if (!opts.key) {
+            opts.error = Tr("bad key \"%1\": use a letter A to G, optionally followed by b, #, "
+                            "\u266D or \u266F (for example Eb or F#)")
+                             .arg(value);
+            return false;
+        }
+    }
+    if (p.parser.isSet(p.style)) {
+        const QString value = p.parser.value(p.style);
+        if (value == QLatin1String("key")) {
+            opts.style = 0;
+        } else if (value == QLatin1String("pattern")) {
+            opts.style = 1;
+        } else {
+            opts.error = Tr("bad style \"%1\": use key or pattern").arg(value);
+            return false;
+        }
+    }
+    const struct {
+        const QCommandLineOption& option;
+        std::optional<int>& target;
+    } spacings[] = {{p.stringSpacing, opts.stringSpacing},
+                    {p.fretSpacing, opts.fretSpacing},
+                    {p.neckSpacing, opts.neckSpacing}};
+    for (const auto& spacing : spacings) {
+        if (!p.parser.isSet(spacing.option)) {
+            continue;
+        }
+        const QString value = p.parser.value(spacing.option);
+        spacing.target = ParseSpacing(value);
+        if (!spacing.target) {
+            opts.error = Tr("bad --%1 spacing \"%2\": use a whole number of pixels from %3 to %4")
+                             .arg(spacing.option.names().constFirst(), value)
+                             .arg(kMinCommandLineSpacing)
+                             .arg(kMaxCommandLineSpacing);
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool CommandLineOptions::HasOverrides() const {
+    return key || style || stringSpacing || fretSpacing || neckSpacing;
+}
+
+CommandLineOptions ParseCommandLine(const QStringList& arguments) {
+    CommandLineOptions opts;
+    Parser p;
+    if (!p.parser.parse(arguments)) {
+        opts.error = p.parser.errorText();
+        return opts;
+    }
+    if (p.parser.isSet(p.help)) {
+        opts.mode = CommandLineOptions::Mode::Help;
+        return opts;
+    }
+    if (p.parser.isSet(p.version)) {
+        opts.mode = CommandLineOptions::Mode::Version;
+        return opts;
+    }
+    const bool text = p.parser.isSet(p.text);
+    const bool exporting = p.parser.isSet(p.exportFile);
+    if (text && exporting) {
+        opts.error = Tr("--text and --export cannot be used together");
+        return opts;
+    }
+    if (!ReadPictureOptions(p, opts)) {
+        return opts;
+    }
+    const QStringList positional = p.parser.positionalArguments();
+    if (text || exporting) {
+        opts.mode = text ? CommandLineOptions::Mode::Text : CommandLineOptions::Mode::Export;
+        if (!positional.isEmpty()) {
+            opts.error = Tr("unexpected argument \"%1\"").arg(positional.constFirst());
+        } else if (p.parser.isSet(p.print)) {
+            opts.error = Tr("--print opens the window's print path; it cannot be used with "
+                            "--text or --export");
+        } else if (text && p.parser.isSet(p.size)) {
+            opts.error = Tr("--size is only for --export");
+        }
+        if (!opts.error.isEmpty()) {
+            return opts;
+        }
+        if (exporting) {
+            opts.exportFile = p.parser.value(p.exportFile);
+            if (p.parser.isSet(p.size)) {
+                const QString value = p.parser.value(p.size);
+                opts.size = ParseSize(value);
+                if (!opts.size) {
+                    opts.error = Tr("bad size \"%1\": use WIDTHxHEIGHT in pixels, each from 1 to "
+                                    "16384 (for example 900x720)")
+                                     .arg(value);
+                }
+            }
+        }
+        return opts;
+    }
+    if (opts.HasOverrides() || p.parser.isSet(p.size)) {
+        opts.error = Tr("--key, --style, --string, --fret, --neck and --size need --text or "
+                        "--export; the window always starts at C natural with the stored "
+                        "preferences");
+        return opts;
+    }
+    if (positional.size() > 1) {
+        opts.error = Tr("only one document can be opened; got \"%1\" and \"%2\"")
+                         .arg(positional.at(0), positional.at(1));
+        return opts;
+    }
+    opts.documentPath = positional.value(0);
+    opts.printDirect = p.parser.isSet(p.print);
+    return opts;
+}
+
+QString CommandLineHelp() {
+    return Tr("Usage: varnel [FILE]\n"
+              "       varnel --print [FILE]\n"
+              "       varnel --text [--key K] [--style key|pattern]\n"
+              "       varnel --export FILE.png|FILE.svg|FILE.pdf [--key K] [--style key|pattern]\n"
+              "              [--string N] [--fret N] [--neck N] [--size WxH]\n"
+              "\n"
+              "Shows the seven mode patterns of a key on the guitar neck.\n"
+              "\n"
+              "Options:\n"
+              "  --text             print the seven diagrams as text and exit\n"
+              "  --export FILE      write the picture to FILE (PNG, SVG or PDF) and exit\n"
+              "  --key K            key letter A to G with an optional b, #, \u266D or \u266F "
+              "(default C)\n"
+              "  --style STYLE      key: keep the key fixed; pattern: keep the pattern fixed\n"
+              "                     (default: the stored preference)\n"
+              "  --string N         string spacing in pixels (1 to 1000)\n"
+              "  --fret N           fret spacing in pixels (1 to 1000)\n"
+              "  --neck N           spacing between the necks in pixels (1 to 1000)\n"
+              "  --size WxH         window size the export stands for (PNG and SVG: the image "
+              "size)\n"
+              "  --print            print the diagrams to the current printer and exit\n"
+              "  -h, --help         show this help and exit\n"
+              "  -v, --version      show the version and exit\n");
+}
+
+QString CommandLineVersion() {
+    return QStringLiteral("Varnel %1\n").arg(QStringLiteral(VARNEL_VERSION));
+}

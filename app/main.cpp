@@ -1,0 +1,52 @@
+#include "app/commandline.h"
+#include "app/textfront.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    arguments.reserve(argc);
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    return arguments;
+}
+
+void Print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("Varnel"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Dovrane Software"));
+    const CommandLineOptions options = ParseCommandLine(Arguments(argc, argv));
+    if (!options.error.isEmpty()) {
+        Print(stderr, QStringLiteral("varnel: %1\n").arg(options.error));
+        return 2;
+    }
+    switch (options.mode) {
+    case CommandLineOptions::Mode::Help:
+        Print(stdout, CommandLineHelp());
+        return 0;
+    case CommandLineOptions::Mode::Version:
+        Print(stdout, CommandLineVersion());
+        return 0;
+    case CommandLineOptions::Mode::Text: {
+        QCoreApplication app(argc, argv);
+        return RunTextFront(options);
+    }
+    case CommandLineOptions::Mode::Export:
+    case CommandLineOptions::Mode::Window:
+        break;
+    }
+    Print(stderr, QStringLiteral("varnel: the window is not built yet\n"));
+    return 1;
+}

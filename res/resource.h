@@ -1,0 +1,54 @@
+#pragma once
+
+// Resource and command ids. The numbers are kept as the program has always numbered them, so
+// that an action, a control or a dialog can be found by the same id everywhere.
+
+// Shared by the menu, accelerators, toolbar, icon and document template.
+constexpr int IDR_MAINFRAME = 128;
+
+// Dialogs and the hand cursor of the links.
+constexpr int IDD_ABOUT = 100;
+constexpr int IDD_PREFERENCES = 130;
+constexpr int IDC_LINK_HAND = 119;
+
+// Status-bar pane that only sets the width of the second pane.
+constexpr int ID_INDICATOR_BLANK = 103;
+
+// The program's own commands.
+constexpr int ID_KEY_B = 32771;
+constexpr int ID_KEY_C = 32772;
+constexpr int ID_KEY_D = 32773;
+constexpr int ID_KEY_E = 32774;
+constexpr int ID_KEY_F = 32775;
+constexpr int ID_KEY_G = 32776;
+constexpr int ID_KEY_A = 32777;
+constexpr int ID_EDIT_PREFERENCES = 32778;
+
+// Commands whose numbers come from the application framework.
+constexpr int ID_FILE_NEW = 57600;
+constexpr int ID_FILE_OPEN = 57601;
+constexpr int ID_FILE_PRINT_SETUP = 57606;
+constexpr int ID_FILE_PRINT = 57607;
+constexpr int ID_FILE_PRINT_DIRECT = 57608;
+constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+constexpr int ID_FILE_MRU_FILE1 = 57616;
+constexpr int ID_APP_ABOUT = 57664;
+constexpr int ID_APP_EXIT = 57665;
+constexpr int ID_VIEW_TOOLBAR = 59392;
+constexpr int ID_VIEW_STATUS_BAR = 59393;
+
+// Framework strings.
+constexpr int AFX_IDS_APP_TITLE = 57344;
+constexpr int AFX_IDS_IDLEMESSAGE = 57345;
+
+// Controls.
+constexpr int IDC_FLAT = 1100;
+constexpr int IDC_NATURAL = 1101;
+constexpr int IDC_SHARP = 1102;
+constexpr int IDC_STRING_SPACING = 1000;
+constexpr int IDC_FRET_SPACING = 1001;
+constexpr int IDC_NECK_SPACING = 1002;
+constexpr int IDC_KEEP_KEY_FIXED = 1003;
+constexpr int IDC_KEEP_PATTERN_FIXED = 1004;
+constexpr int IDC_MAIL_LINK = 1042;
+constexpr int IDC_WEB_LINK = 1043;
