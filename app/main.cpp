@@ -1,7 +1,8 @@
 #include "app/commandline.h"
+#include "app/exportfront.h"
 #include "app/textfront.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QStringList>
 
 #include <cstdio>
@@ -43,7 +44,12 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         return RunTextFront(options);
     }
-    case CommandLineOptions::Mode::Export:
+    case CommandLineOptions::Mode::Export: {
+        // The picture needs fonts and a paint device, never a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        return RunExport(options);
+    }
     case CommandLineOptions::Mode::Window:
         break;
     }
