@@ -27,6 +27,24 @@ struct Parser {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({text, exportFile, key, style, stringSpacing, fretSpacing, neckSpacing,
                            size, print, help, version});
+        AddQtOptions();
+    }
+
+    // QApplication takes its own options (-platform offscreen, -style ...) out of the
+    // arguments later; they are accepted here and otherwise ignored.
+    void AddQtOptions() {
+        for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                                 "qwindowgeometry", "qwindowicon", "qwindowtitle", "display",
+                                 "geometry", "stylesheet", "session", "title", "name"}) {
+            QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("V"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+            QCommandLineOption option(QString::fromLatin1(name));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
     }
 };
 
@@ -49,8 +67,7 @@ std::optional<QSize> ParseSize(const QString& value) {
     bool okHeight = false;
     const int width = parts[0].toInt(&okWidth);
     const int height = parts[1].toInt(&okHeight);
-    if (!okWidth || !okHeight || width < 1 || height < 1 || width > kMaxSide ||
-        height > kMaxSide) {
+    if (!okWidth || !okHeight || width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) {
         return std::nullopt;
     }
     return QSize(width, height);

@@ -12,9 +12,9 @@
 // text and export fronts never need a display.
 struct CommandLineOptions {
     enum class Mode {
-        Window,  // the program's window, optionally with a document path
-        Text,    // --text: the diagrams as text on stdout
-        Export,  // --export FILE: PNG, SVG or PDF
+        Window, // the program's window, optionally with a document path
+        Text,   // --text: the diagrams as text on stdout
+        Export, // --export FILE: PNG, SVG or PDF
         Help,
         Version,
     };

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/exportfront.h"
 #include "app/textfront.h"
+#include "app/varnelapp.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -53,6 +54,10 @@ int main(int argc, char** argv) {
     case CommandLineOptions::Mode::Window:
         break;
     }
-    Print(stderr, QStringLiteral("varnel: the window is not built yet\n"));
-    return 1;
+    QApplication app(argc, argv);
+    CVarnelApp varnel;
+    if (!varnel.InitInstance(options)) {
+        return varnel.ExitCode();
+    }
+    return QApplication::exec();
 }

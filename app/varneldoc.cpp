@@ -1,0 +1,18 @@
+#include "app/varneldoc.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+bool CVarnelDoc::OnNewDocument() {
+    m_strPathName.clear();
+    return true;
+}
+
+bool CVarnelDoc::OnOpenDocument(const QString& strPath) {
+    QFile file(strPath);
+    if (QFileInfo(strPath).isDir() || !file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    m_strPathName = QFileInfo(strPath).absoluteFilePath();
+    return true;
+}

@@ -1,0 +1,469 @@
+#include "app/mainframe.h"
+#include "res/resource.h"
+#include "settings/settingsstore.h"
+#include "view/accidentalbutton.h"
+#include "view/varnelview.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kBasePath = QStringLiteral("Dovrane Software/Varnel");
+
+// A frame over a settings store of its own, shown on the offscreen screen.
+struct Frame {
+    QTemporaryDir dir;
+    SettingsStore store;
+    QPrinter printer;
+    std::unique_ptr<CMainFrame> frame;
+
+    Frame() { store.Open(nullptr, dir.path(), kBasePath); }
+
+    CMainFrame& Show() {
+        frame = std::make_unique<CMainFrame>(store, printer);
+        frame->View()->OnInitialUpdate();
+        frame->show();
+        if (!QTest::qWaitForWindowExposed(frame.get())) {
+            qFatal("frame not exposed");
+        }
+        return *frame;
+    }
+
+    WindowPlacement Stored() const {
+        const QString screen = QStringLiteral("Screen");
+        return {store.ReadInt(screen, QStringLiteral("x"), -1),
+                store.ReadInt(screen, QStringLiteral("y"), -1),
+                store.ReadInt(screen, QStringLiteral("cx"), -1),
+                store.ReadInt(screen, QStringLiteral("cy"), -1)};
+    }
+
+    void StorePlacement(const WindowPlacement& p) {
+        const QString screen = QStringLiteral("Screen");
+        store.WriteInt(screen, QStringLiteral("x"), p.x);
+        store.WriteInt(screen, QStringLiteral("y"), p.y);
+        store.WriteInt(screen, QStringLiteral("cx"), p.cx);
+        store.WriteInt(screen, QStringLiteral("cy"), p.cy);
+    }
+};
+
+WindowPlacement OuterPlacement(const QWidget& window) {
+    const QRect r = window.frameGeometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+// Clicks the way a guitarist does: the letters on the toolbar, the radio buttons on their
+// indicator. The radio click is posted to the view and only handled by the event loop.
+void Click(CMainFrame& frame, const QString& what) {
+    CVarnelView* view = frame.View();
+    CAccidentalButton* button = nullptr;
+    if (what == QLatin1String("Flat")) {
+        button = view->m_pFlatButton;
+    } else if (what == QLatin1String("Natural")) {
+        button = view->m_pNaturalButton;
+    } else if (what == QLatin1String("Sharp")) {
+        button = view->m_pSharpButton;
+    }
+    if (button != nullptr) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+        return;
+    }
+    const int ids[] = {ID_KEY_A, ID_KEY_B, ID_KEY_C, ID_KEY_D, ID_KEY_E, ID_KEY_F, ID_KEY_G};
+    const int letter = what.at(0).toLatin1() - 'A';
+    QToolBar* toolbar = frame.findChild<QToolBar*>();
+    QTest::mouseClick(toolbar->widgetForAction(frame.Action(ids[letter])), Qt::LeftButton);
+}
+
+QString CheckedButton(const CVarnelView& view) {
+    QStringList checked;
+    if (view.m_pFlatButton->isChecked()) {
+        checked << QStringLiteral("Flat");
+    }
+    if (view.m_pNaturalButton->isChecked()) {
+        checked << QStringLiteral("Natural");
+    }
+    if (view.m_pSharpButton->isChecked()) {
+        checked << QStringLiteral("Sharp");
+    }
+    return checked.join(QLatin1Char('+'));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(WindowPlacement)
+
+class TestMainFrame : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void keySequences_data();
+    void keySequences();
+    void accidentalChangeIsHandledAfterTheClick();
+    void clickOnCheckedButtonOnlyRedraws();
+    void normalisingMovesTheCheckWithoutASecondChange();
+    void sameLetterStillRedraws();
+    void startsAtCNaturalWithStoredPreferences_data();
+    void startsAtCNaturalWithStoredPreferences();
+    void buttonsSitOverTheFirstDiagrams();
+    void reinitialisingKeepsOneSetOfButtons();
+    void captionAndBars();
+    void menusAndCommands_data();
+    void menusAndCommands();
+    void toolbarOrder();
+    void toggleBars();
+    void firstRunPlacement();
+    void storedPlacementRestored();
+    void placementFromLargerDisplayDropped();
+    void maximisedFrameStoredClamped();
+    void nothingStoredWhileMinimised();
+    void recentFilesReplaceThePlaceholder();
+};
+
+void TestMainFrame::keySequences_data() {
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("accidental");
+    QTest::addColumn<int>("keyPitch");
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("Flat from the start is B") << "Flat" << 11 << 0 << 11 << "Natural";
+    QTest::newRow("Sharp then B is C") << "Sharp B" << 0 << 0 << 0 << "Natural";
+    QTest::newRow("B then Sharp is C") << "B Sharp" << 0 << 0 << 0 << "Natural";
+    QTest::newRow("D, Flat, F is E") << "D Flat F" << 4 << 0 << 4 << "Natural";
+    QTest::newRow("E, Flat is Eb") << "E Flat" << 4 << -1 << 3 << "Flat";
+    QTest::newRow("Sharp, D is D#") << "Sharp D" << 2 << 1 << 3 << "Sharp";
+    QTest::newRow("E, Sharp is F") << "E Sharp" << 5 << 0 << 5 << "Natural";
+    QTest::newRow("F, Flat is E") << "F Flat" << 4 << 0 << 4 << "Natural";
+    QTest::newRow("E, Flat, C is B") << "E Flat C" << 11 << 0 << 11 << "Natural";
+    QTest::newRow("B, Flat is Bb") << "B Flat" << 11 << -1 << 10 << "Flat";
+    QTest::newRow("Sharp, A, Natural is A") << "Sharp A Natural" << 9 << 0 << 9 << "Natural";
+    QTest::newRow("G, Sharp, Flat is Gb") << "G Sharp Flat" << 7 << -1 << 6 << "Flat";
+}
+
+void TestMainFrame::keySequences() {
+    QFETCH(QString, clicks);
+    QFETCH(int, key);
+    QFETCH(int, accidental);
+    QFETCH(int, keyPitch);
+    QFETCH(QString, checked);
+    Frame f;
+    CMainFrame& frame = f.Show();
+    for (const QString& click : clicks.split(QLatin1Char(' '))) {
+        Click(frame, click);
+        QCoreApplication::processEvents();
+    }
+    const CVarnelView& view = *frame.View();
+    QCOMPARE(view.m_nKey, key);
+    QCOMPARE(view.m_nAccidental, accidental);
+    QCOMPARE(view.GetKeyPitch(), keyPitch);
+    QCOMPARE(CheckedButton(view), checked);
+}
+
+void TestMainFrame::accidentalChangeIsHandledAfterTheClick() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    CVarnelView& view = *frame.View();
+    Click(frame, QStringLiteral("Sharp"));
+    // The click has moved the check, but the view has not been told yet.
+    QVERIFY(view.m_pSharpButton->isChecked());
+    QCOMPARE(view.m_nAccidental, 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(view.m_nAccidental, 1);
+}
+
+void TestMainFrame::clickOnCheckedButtonOnlyRedraws() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    CVarnelView& view = *frame.View();
+    QSignalSpy redraws(&view, &CVarnelView::invalidated);
+    Click(frame, QStringLiteral("Natural"));
+    QCoreApplication::processEvents();
+    QCOMPARE(redraws.count(), 1);
+    QCOMPARE(view.m_nAccidental, 0);
+    QCOMPARE(view.m_nKey, 0);
+    QCOMPARE(CheckedButton(view), QStringLiteral("Natural"));
+}
+
+void TestMainFrame::normalisingMovesTheCheckWithoutASecondChange() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    CVarnelView& view = *frame.View();
+    Click(frame, QStringLiteral("B"));
+    QSignalSpy redraws(&view, &CVarnelView::invalidated);
+    Click(frame, QStringLiteral("Sharp"));
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    QCOMPARE(redraws.count(), 1);
+    QCOMPARE(CheckedButton(view), QStringLiteral("Natural"));
+    QCOMPARE(view.GetKeyPitch(), 0);
+}
+
+void TestMainFrame::sameLetterStillRedraws() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    QSignalSpy redraws(frame.View(), &CVarnelView::invalidated);
+    Click(frame, QStringLiteral("C"));
+    Click(frame, QStringLiteral("C"));
+    QCOMPARE(redraws.count(), 2);
+    QCOMPARE(frame.View()->m_nKey, 0);
+}
+
+void TestMainFrame::startsAtCNaturalWithStoredPreferences_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QList<int>>("expected"); // fret, string, neck, style
+    QTest::newRow("nothing stored") << QString() << QList<int>{30, 20, 20, 0};
+    QTest::newRow("stored values") << "Fret=44\nString=33\nNeck=11\nStyle=1\n"
+                                   << QList<int>{44, 33, 11, 1};
+    // Values the dialog would refuse are taken as stored; the window must still come up.
+    QTest::newRow("odd values") << "Fret=0\nString=-5\nNeck=2147483647\nStyle=7\n"
+                                << QList<int>{0, -5, 2147483647, 7};
+    QTest::newRow("garbage") << "Fret=abc\nString=\nNeck=99999999999999\nStyle=x1\n"
+                             << QList<int>{30, 20, 20, 0};
+}
+
+void TestMainFrame::startsAtCNaturalWithStoredPreferences() {
+    QFETCH(QString, stored);
+    QFETCH(QList<int>, expected);
+    Frame f;
+    if (!stored.isEmpty()) {
+        QFile file(f.store.FilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Prefs]\n" + stored.toUtf8());
+    }
+    CMainFrame& frame = f.Show();
+    const CVarnelView& view = *frame.View();
+    QCOMPARE(QList<int>(
+                 {view.m_nFretSpacing, view.m_nStringSpacing, view.m_nNeckSpacing, view.m_nStyle}),
+             expected);
+    QCOMPARE(view.m_nKey, 0);
+    QCOMPARE(view.m_nAccidental, 0);
+    QCOMPARE(CheckedButton(view), QStringLiteral("Natural"));
+    QCOMPARE(view.m_nTitleWidth == -1 || view.m_nTitleWidth > 0, true);
+}
+
+void TestMainFrame::buttonsSitOverTheFirstDiagrams() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    const CVarnelView& view = *frame.View();
+    QCOMPARE(view.m_pFlatButton->geometry(), QRect(40, 0, 100, 20));
+    QCOMPARE(view.m_pNaturalButton->geometry(), QRect(160, 0, 100, 20));
+    QCOMPARE(view.m_pSharpButton->geometry(), QRect(280, 0, 100, 20));
+    QCOMPARE(view.m_pFlatButton->text(), QStringLiteral("Flat"));
+    QCOMPARE(view.m_pNaturalButton->text(), QStringLiteral("Natural"));
+    QCOMPARE(view.m_pSharpButton->text(), QStringLiteral("Sharp"));
+    // The buttons' faces take the colour behind the diagrams.
+    QCOMPARE(view.m_pFlatButton->palette().color(QPalette::Window), view.BackgroundColour());
+}
+
+void TestMainFrame::reinitialisingKeepsOneSetOfButtons() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    CVarnelView& view = *frame.View();
+    Click(frame, QStringLiteral("Sharp"));
+    QCoreApplication::processEvents();
+    view.OnInitialUpdate();
+    QCOMPARE(view.findChildren<CAccidentalButton*>().size(), 3);
+    QCOMPARE(CheckedButton(view), QStringLiteral("Sharp"));
+}
+
+void TestMainFrame::captionAndBars() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    QCOMPARE(frame.windowTitle(), QStringLiteral("Varnel"));
+    QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Ready"));
+    const auto panes = frame.statusBar()->findChildren<QLabel*>();
+    QVERIFY(std::any_of(panes.begin(), panes.end(),
+                        [](const QLabel* l) { return l->text() == QStringLiteral("     "); }));
+    // A command's prompt replaces "Ready" while it is shown, and "Ready" comes back after.
+    frame.statusBar()->showMessage(frame.Action(ID_FILE_PRINT)->statusTip());
+    QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Print the active document"));
+    frame.statusBar()->clearMessage();
+    QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Ready"));
+}
+
+void TestMainFrame::menusAndCommands_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("prompt");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::newRow("print") << ID_FILE_PRINT << "&File"
+                           << "&Print...\tCtrl+P"
+                           << "Print the active document"
+                           << "Print" << QKeySequence(Qt::CTRL | Qt::Key_P);
+    QTest::newRow("preview") << ID_FILE_PRINT_PREVIEW << "&File"
+                             << "Print Pre&view"
+                             << "Display full pages"
+                             << "Print Preview" << QKeySequence();
+    QTest::newRow("setup") << ID_FILE_PRINT_SETUP << "&File"
+                           << "P&rint Setup..."
+                           << "Change the printer and printing options"
+                           << "Print Setup" << QKeySequence();
+    QTest::newRow("exit") << ID_APP_EXIT << "&File"
+                          << "E&xit"
+                          << "Quit the application; prompts to save documents"
+                          << "Exit" << QKeySequence();
+    QTest::newRow("preferences") << ID_EDIT_PREFERENCES << "&Edit"
+                                 << "&Preferences\tF2"
+                                 << "Preferences"
+                                 << "Preferences" << QKeySequence(Qt::Key_F2);
+    QTest::newRow("toolbar") << ID_VIEW_TOOLBAR << "&View"
+                             << "&Toolbar"
+                             << "Show or hide the toolbar"
+                             << "Toggle ToolBar" << QKeySequence();
+    QTest::newRow("status bar") << ID_VIEW_STATUS_BAR << "&View"
+                                << "&Status Bar"
+                                << "Show or hide the status bar"
+                                << "Toggle StatusBar" << QKeySequence();
+    QTest::newRow("about") << ID_APP_ABOUT << "&Help"
+                           << "&About Varnel..."
+                           << "Display program information, version number and copyright"
+                           << "About" << QKeySequence();
+}
+
+void TestMainFrame::menusAndCommands() {
+    QFETCH(int, id);
+    QFETCH(QString, menu);
+    QFETCH(QString, text);
+    QFETCH(QString, prompt);
+    QFETCH(QString, tooltip);
+    QFETCH(QKeySequence, shortcut);
+    Frame f;
+    CMainFrame& frame = f.Show();
+    QAction* action = frame.Action(id);
+    QVERIFY(action != nullptr);
+    QCOMPARE(action->text(), text);
+    QCOMPARE(action->statusTip(), prompt);
+    QCOMPARE(action->toolTip(), tooltip);
+    QCOMPARE(action->shortcut(), shortcut);
+    QVERIFY(action->isEnabled());
+    QMenu* owner = nullptr;
+    for (QAction* top : frame.menuBar()->actions()) {
+        if (top->menu() != nullptr && top->menu()->actions().contains(action)) {
+            owner = top->menu();
+        }
+    }
+    QVERIFY(owner != nullptr);
+    QCOMPARE(owner->title(), menu);
+}
+
+void TestMainFrame::toolbarOrder() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    QStringList order;
+    for (QAction* action : frame.findChild<QToolBar*>()->actions()) {
+        order << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
+        if (!action->isSeparator()) {
+            QVERIFY2(!action->icon().isNull(), qPrintable(action->toolTip()));
+        }
+    }
+    QCOMPARE(order.join(QLatin1Char(' ')), QStringLiteral("A B C D E F G | Preferences | Print"));
+    // The letters' prompt and tooltip are both the bare letter.
+    QCOMPARE(frame.Action(ID_KEY_E)->statusTip(), QStringLiteral("E"));
+    QCOMPARE(frame.Action(ID_KEY_A)->data().toInt(), 32777);
+    QCOMPARE(frame.Action(ID_KEY_B)->data().toInt(), 32771);
+}
+
+void TestMainFrame::toggleBars() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    QToolBar* toolbar = frame.findChild<QToolBar*>();
+    QVERIFY(frame.Action(ID_VIEW_TOOLBAR)->isChecked());
+    frame.Action(ID_VIEW_TOOLBAR)->trigger();
+    QVERIFY(!toolbar->isVisible());
+    QVERIFY(!frame.Action(ID_VIEW_TOOLBAR)->isChecked());
+    frame.Action(ID_VIEW_STATUS_BAR)->trigger();
+    QVERIFY(!frame.statusBar()->isVisible());
+    frame.Action(ID_VIEW_STATUS_BAR)->trigger();
+    QVERIFY(frame.statusBar()->isVisible());
+    QVERIFY(frame.Action(ID_VIEW_STATUS_BAR)->isChecked());
+}
+
+void TestMainFrame::firstRunPlacement() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    const WindowPlacement expected = DefaultPlacement(frame.WorkArea());
+    QCOMPARE(OuterPlacement(frame), expected);
+    QCOMPARE(expected.y, 0);
+    QCOMPARE(expected.cy, frame.WorkArea().height());
+    // Showing the window already wrote its placement back.
+    QCOMPARE(f.Stored(), expected);
+}
+
+void TestMainFrame::storedPlacementRestored() {
+    Frame f;
+    const WindowPlacement stored{30, 40, 500, 400};
+    f.StorePlacement(stored);
+    CMainFrame& frame = f.Show();
+    QCOMPARE(OuterPlacement(frame), stored);
+    frame.move(60, 70);
+    QTRY_COMPARE(f.Stored(), (WindowPlacement{60, 70, 500, 400}));
+}
+
+void TestMainFrame::placementFromLargerDisplayDropped() {
+    Frame f;
+    Frame probe;
+    const QSize area = probe.Show().WorkArea();
+    f.StorePlacement({30, 40, area.width() + 1, 400});
+    CMainFrame& frame = f.Show();
+    QCOMPARE(OuterPlacement(frame), DefaultPlacement(area));
+}
+
+void TestMainFrame::maximisedFrameStoredClamped() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    const QSize area = frame.WorkArea();
+    // A maximised frame hangs over the work area by its borders on every side.
+    frame.setGeometry(-4, -4, area.width() + 8, area.height() + 8);
+    QTRY_COMPARE(f.Stored(), (WindowPlacement{0, 0, area.width(), area.height()}));
+}
+
+void TestMainFrame::nothingStoredWhileMinimised() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    frame.move(50, 60);
+    QTRY_COMPARE(f.Stored().x, 50);
+    const WindowPlacement before = f.Stored();
+    frame.showMinimized();
+    QTRY_VERIFY(frame.isMinimized());
+    frame.move(5, 6);
+    frame.resize(300, 200);
+    QCoreApplication::processEvents();
+    QCOMPARE(f.Stored(), before);
+}
+
+void TestMainFrame::recentFilesReplaceThePlaceholder() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    QMenu* file = frame.menuBar()->actions().first()->menu();
+    const auto recentTexts = [file] {
+        QStringList texts;
+        for (QAction* action : file->actions()) {
+            const int id = action->data().toInt();
+            if (action->isVisible() && id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 16) {
+                texts << action->text() + (action->isEnabled() ? QString() : QStringLiteral("!"));
+            }
+        }
+        return texts;
+    };
+    QCOMPARE(recentTexts(), QStringList{QStringLiteral("Recent File!")});
+    frame.SetRecentFiles({QStringLiteral("/tmp/one.vnl"), QStringLiteral("/tmp/a&b.vnl")});
+    QCOMPARE(recentTexts(),
+             (QStringList{QStringLiteral("&1 /tmp/one.vnl"), QStringLiteral("&2 /tmp/a&&b.vnl")}));
+    QSignalSpy chosen(&frame, &CMainFrame::recentFileChosen);
+    file->actions().at(6)->trigger();
+    QCOMPARE(chosen.count(), 1);
+    QCOMPARE(chosen.first().first().toInt(), 1);
+    frame.SetRecentFiles({});
+    QCOMPARE(recentTexts(), QStringList{QStringLiteral("Recent File!")});
+}
+
+QTEST_MAIN(TestMainFrame)
+#include "tst_mainframe.moc"

@@ -1,0 +1,214 @@
+#include "dialogs/controlid.h"
+#include "dialogs/prefsdlg.h"
+#include "res/resource.h"
+#include "settings/settingsstore.h"
+#include "view/accidentalbutton.h"
+#include "view/varnelview.h"
+
+#include <QLineEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+
+using DialogAction = std::function<void(CPrefsDlg&)>;
+
+// Runs the view's Preferences command, doing `act` to the dialog once it is up.
+void RunPreferences(CVarnelView& view, const DialogAction& act) {
+    bool acted = false;
+    QTimer::singleShot(0, &view, [&] {
+        auto* dlg = qobject_cast<CPrefsDlg*>(QApplication::activeModalWidget());
+        if (dlg == nullptr) {
+            qFatal("no Preferences dialog");
+        }
+        act(*dlg);
+        acted = true;
+    });
+    view.OnPreferences();
+    QVERIFY(acted);
+}
+
+QLineEdit* Edit(CPrefsDlg& dlg, int id) {
+    return FindControl<QLineEdit>(&dlg, id);
+}
+
+void ClickOk(CPrefsDlg& dlg) {
+    QTest::mouseClick(FindControl<QPushButton>(&dlg, kIdOk), Qt::LeftButton);
+}
+
+struct View {
+    QTemporaryDir dir;
+    SettingsStore store;
+    QPrinter printer;
+    std::unique_ptr<CVarnelView> view;
+
+    explicit View(const QByteArray& stored = {}) {
+        store.Open(nullptr, dir.path(), QStringLiteral("Dovrane Software/Varnel"));
+        if (!stored.isEmpty()) {
+            QFile file(store.FilePath());
+            if (!file.open(QIODevice::WriteOnly) || file.write("[Prefs]\n" + stored) < 0) {
+                qFatal("cannot write settings");
+            }
+        }
+        view = std::make_unique<CVarnelView>(store, printer);
+        view->resize(900, 720);
+        view->OnInitialUpdate();
+    }
+
+    QList<int> Stored() const {
+        const QString prefs = QStringLiteral("Prefs");
+        return {store.ReadInt(prefs, QStringLiteral("Fret"), -99),
+                store.ReadInt(prefs, QStringLiteral("String"), -99),
+                store.ReadInt(prefs, QStringLiteral("Neck"), -99),
+                store.ReadInt(prefs, QStringLiteral("Style"), -99)};
+    }
+
+    QList<int> Fields() const {
+        return {view->m_nFretSpacing, view->m_nStringSpacing, view->m_nNeckSpacing, view->m_nStyle};
+    }
+};
+
+} // namespace
+
+class TestViewPreferences : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void closingWithoutOkChangesNothing_data();
+    void closingWithoutOkChangesNothing();
+    void okWithUnchangedValuesStillWritesAndRedraws();
+    void dialogShowsStoredValuesOverTheViews();
+    void typedValuesAreAppliedAndStored();
+    void shortTitleFlagFollowsTheNewSpacing_data();
+    void shortTitleFlagFollowsTheNewSpacing();
+    void strayStoredStyleIsConfirmedAsMinusOne();
+    void buttonsStayWhereTheyWere();
+};
+
+void TestViewPreferences::closingWithoutOkChangesNothing_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Cancel") << "cancel";
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("close box") << "close";
+}
+
+void TestViewPreferences::closingWithoutOkChangesNothing() {
+    QFETCH(QString, how);
+    View v("Fret=35\n");
+    QSignalSpy redraws(v.view.get(), &CVarnelView::invalidated);
+    const QList<int> fieldsBefore = v.Fields();
+    RunPreferences(*v.view, [&](CPrefsDlg& dlg) {
+        Edit(dlg, IDC_STRING_SPACING)->setText(QStringLiteral("44"));
+        Edit(dlg, IDC_FRET_SPACING)->setText(QStringLiteral("12"));
+        FindControl<QRadioButton>(&dlg, IDC_KEEP_PATTERN_FIXED)->setChecked(true);
+        if (how == QLatin1String("cancel")) {
+            QTest::mouseClick(FindControl<QPushButton>(&dlg, kIdCancel), Qt::LeftButton);
+        } else if (how == QLatin1String("escape")) {
+            QTest::keyClick(&dlg, Qt::Key_Escape);
+        } else {
+            dlg.close();
+        }
+    });
+    QCOMPARE(v.Fields(), fieldsBefore);
+    QCOMPARE(v.Stored(), (QList<int>{35, -99, -99, -99}));
+    QCOMPARE(redraws.count(), 0);
+}
+
+void TestViewPreferences::okWithUnchangedValuesStillWritesAndRedraws() {
+    View v;
+    QSignalSpy redraws(v.view.get(), &CVarnelView::invalidated);
+    RunPreferences(*v.view, ClickOk);
+    QCOMPARE(v.Stored(), (QList<int>{30, 20, 20, 0}));
+    QCOMPARE(v.Fields(), (QList<int>{30, 20, 20, 0}));
+    QCOMPARE(redraws.count(), 1);
+}
+
+void TestViewPreferences::dialogShowsStoredValuesOverTheViews() {
+    View v("Fret=44\nString=-1\n");
+    v.view->m_nNeckSpacing = 17;
+    QStringList shown;
+    bool keyFixed = false;
+    RunPreferences(*v.view, [&](CPrefsDlg& dlg) {
+        shown << Edit(dlg, IDC_FRET_SPACING)->text() << Edit(dlg, IDC_STRING_SPACING)->text()
+              << Edit(dlg, IDC_NECK_SPACING)->text();
+        keyFixed = FindControl<QRadioButton>(&dlg, IDC_KEEP_KEY_FIXED)->isChecked();
+        dlg.reject();
+    });
+    // Where nothing is stored the view's own value shows; a stored -1 shows unsigned.
+    QCOMPARE(shown, (QStringList{QStringLiteral("44"), QStringLiteral("4294967295"),
+                                 QStringLiteral("17")}));
+    QVERIFY(keyFixed);
+}
+
+void TestViewPreferences::typedValuesAreAppliedAndStored() {
+    View v;
+    RunPreferences(*v.view, [](CPrefsDlg& dlg) {
+        Edit(dlg, IDC_STRING_SPACING)->setText(QStringLiteral("50"));
+        Edit(dlg, IDC_FRET_SPACING)->setText(QStringLiteral("10"));
+        Edit(dlg, IDC_NECK_SPACING)->setText(QStringLiteral("25"));
+        FindControl<QRadioButton>(&dlg, IDC_KEEP_PATTERN_FIXED)->setChecked(true);
+        ClickOk(dlg);
+    });
+    QCOMPARE(v.Fields(), (QList<int>{10, 50, 25, 1}));
+    QCOMPARE(v.Stored(), (QList<int>{10, 50, 25, 1}));
+}
+
+void TestViewPreferences::shortTitleFlagFollowsTheNewSpacing_data() {
+    QTest::addColumn<int>("titleWidth");
+    QTest::addColumn<bool>("shortBefore");
+    QTest::addColumn<QString>("stringSpacing");
+    QTest::addColumn<bool>("shortAfter");
+    QTest::newRow("130 over 6 x 20") << 130 << false << "20" << true;
+    QTest::newRow("130 under 6 x 22") << 130 << true << "22" << false;
+    QTest::newRow("120 equals 6 x 20") << 120 << true << "20" << false;
+    QTest::newRow("not measured yet") << -1 << true << "10" << false;
+}
+
+void TestViewPreferences::shortTitleFlagFollowsTheNewSpacing() {
+    QFETCH(int, titleWidth);
+    QFETCH(bool, shortBefore);
+    QFETCH(QString, stringSpacing);
+    QFETCH(bool, shortAfter);
+    View v;
+    v.view->m_nTitleWidth = titleWidth;
+    v.view->m_bShortTitles = shortBefore;
+    RunPreferences(*v.view, [&](CPrefsDlg& dlg) {
+        Edit(dlg, IDC_STRING_SPACING)->setText(stringSpacing);
+        ClickOk(dlg);
+    });
+    QCOMPARE(v.view->m_bShortTitles, shortAfter);
+    // The width is never measured again by the command.
+    QCOMPARE(v.view->m_nTitleWidth, titleWidth);
+}
+
+void TestViewPreferences::strayStoredStyleIsConfirmedAsMinusOne() {
+    View v("Style=5\n");
+    bool eitherChecked = true;
+    RunPreferences(*v.view, [&](CPrefsDlg& dlg) {
+        eitherChecked = FindControl<QRadioButton>(&dlg, IDC_KEEP_KEY_FIXED)->isChecked() ||
+                        FindControl<QRadioButton>(&dlg, IDC_KEEP_PATTERN_FIXED)->isChecked();
+        ClickOk(dlg);
+    });
+    QVERIFY(!eitherChecked);
+    QCOMPARE(v.view->m_nStyle, -1);
+    QCOMPARE(v.Stored().at(3), -1);
+}
+
+void TestViewPreferences::buttonsStayWhereTheyWere() {
+    View v;
+    RunPreferences(*v.view, [](CPrefsDlg& dlg) {
+        Edit(dlg, IDC_STRING_SPACING)->setText(QStringLiteral("40"));
+        ClickOk(dlg);
+    });
+    QCOMPARE(v.view->m_nStringSpacing, 40);
+    QCOMPARE(v.view->m_pFlatButton->geometry().x(), 40);
+    QCOMPARE(v.view->m_pNaturalButton->geometry().x(), 160);
+    QCOMPARE(v.view->m_pSharpButton->geometry().x(), 280);
+}
+
+QTEST_MAIN(TestViewPreferences)
+#include "tst_viewpreferences.moc"
