@@ -1,0 +1,225 @@
+#include "dialogs/aboutdlg.h"
+#include "dialogs/controlid.h"
+#include "res/resource.h"
+
+#include <QtTest>
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+class CUrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> m_urls;
+public Q_SLOTS:
+    void Open(const QUrl& url) { m_urls.append(url); }
+};
+
+bool ShowsColour(QWidget* pWidget, const QColor& colour) {
+    const QImage image = pWidget->grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y).rgb() == colour.rgb()) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+const QColor kBlue(0, 0, 255);
+const QColor kPurple(128, 0, 128);
+
+void ClickLink(CStaticLink* pLink) {
+    QTest::mouseClick(pLink, Qt::LeftButton, {}, QPoint(pLink->width() / 2, 4));
+}
+
+} // namespace
+
+class TestAboutDlg : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void showsTheProgramAndTheAuthor();
+    void okIsTheOnlyTabStopAndHasTheFocus();
+    void everyWayOfClosingJustCloses_data();
+    void everyWayOfClosingJustCloses();
+    void openingChangesNoFlag();
+    void followedLinkStaysPurpleInTheNextBox();
+    void mailLinkOpensTheSameAddressEachTime();
+    void linksWithoutFlagsStillWork();
+
+private:
+    CUrlRecorder m_recorder;
+};
+
+void TestAboutDlg::initTestCase() {
+    QDesktopServices::setUrlHandler("mailto", &m_recorder, "Open");
+    QDesktopServices::setUrlHandler("https", &m_recorder, "Open");
+}
+
+void TestAboutDlg::cleanupTestCase() {
+    QDesktopServices::unsetUrlHandler("mailto");
+    QDesktopServices::unsetUrlHandler("https");
+}
+
+void TestAboutDlg::init() {
+    m_recorder.m_urls.clear();
+}
+
+void TestAboutDlg::showsTheProgramAndTheAuthor() {
+    bool bMail = false;
+    bool bWeb = false;
+    CAboutDlg dlg(&bMail, &bWeb);
+    QCOMPARE(dlg.windowTitle(), QString("About Varnel"));
+
+    QStringList texts;
+    const QList<QLabel*> labels = dlg.findChildren<QLabel*>();
+    for (const QLabel* pLabel : labels) {
+        texts.append(pLabel->text());
+    }
+    QVERIFY(texts.contains("Varnel Version 1.0"));
+    QVERIFY(texts.filter(QRegularExpression("^Copyright \\(C\\) \\d{4}$")).size() == 1);
+    QCOMPARE(texts.filter("A 32 bit application\nby\n").size(), 1);
+
+    QCOMPARE(FindControl<CStaticLink>(&dlg, IDC_MAIL_LINK), &dlg.m_wndMailLink);
+    QCOMPARE(FindControl<CStaticLink>(&dlg, IDC_WEB_LINK), &dlg.m_wndWebLink);
+    const QString mail = dlg.m_wndMailLink.text();
+    QVERIFY(mail.startsWith(kAuthorMailboxPrefix));
+    QVERIFY(!mail.startsWith("mailto:"));
+    QVERIFY(mail.endsWith(".example"));
+    const QUrl web(dlg.m_wndWebLink.text());
+    QVERIFY(web.isValid());
+    QCOMPARE(web.scheme(), QString("https"));
+    QVERIFY(web.host().endsWith(".example"));
+}
+
+void TestAboutDlg::okIsTheOnlyTabStopAndHasTheFocus() {
+    bool bMail = false;
+    bool bWeb = false;
+    CAboutDlg dlg(&bMail, &bWeb);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+
+    QPushButton* pOk = FindControl<QPushButton>(&dlg, kIdOk);
+    QCOMPARE(QApplication::focusWidget(), pOk);
+    QVERIFY(pOk->isDefault());
+    const QList<QWidget*> children = dlg.findChildren<QWidget*>();
+    for (const QWidget* pChild : children) {
+        if (pChild != pOk) {
+            QVERIFY2(!(pChild->focusPolicy() & Qt::TabFocus), qPrintable(pChild->objectName()));
+        }
+    }
+    QTest::keyClick(pOk, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), pOk);
+}
+
+void TestAboutDlg::everyWayOfClosingJustCloses_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("OK") << "ok";
+    QTest::newRow("Enter") << "enter";
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("close box") << "close";
+}
+
+void TestAboutDlg::everyWayOfClosingJustCloses() {
+    QFETCH(QString, how);
+    bool bMail = false;
+    bool bWeb = true;
+    CAboutDlg dlg(&bMail, &bWeb);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    QSignalSpy finished(&dlg, &QDialog::finished);
+
+    QPushButton* pOk = FindControl<QPushButton>(&dlg, kIdOk);
+    if (how == "ok") {
+        QTest::mouseClick(pOk, Qt::LeftButton);
+    } else if (how == "enter") {
+        QTest::keyClick(pOk, Qt::Key_Return);
+    } else if (how == "escape") {
+        QTest::keyClick(pOk, Qt::Key_Escape);
+    } else {
+        QVERIFY(dlg.close());
+    }
+
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(!dlg.isVisible());
+    QVERIFY(!bMail);
+    QVERIFY(bWeb);
+    QVERIFY(m_recorder.m_urls.isEmpty());
+}
+
+void TestAboutDlg::openingChangesNoFlag() {
+    bool bMail = false;
+    bool bWeb = false;
+    CAboutDlg dlg(&bMail, &bWeb);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QVERIFY(ShowsColour(&dlg.m_wndMailLink, kBlue));
+    QVERIFY(ShowsColour(&dlg.m_wndWebLink, kBlue));
+    dlg.close();
+    QVERIFY(!bMail);
+    QVERIFY(!bWeb);
+}
+
+void TestAboutDlg::followedLinkStaysPurpleInTheNextBox() {
+    bool bMail = false;
+    bool bWeb = false;
+    {
+        CAboutDlg first(&bMail, &bWeb);
+        first.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        ClickLink(&first.m_wndWebLink);
+        QCOMPARE(m_recorder.m_urls.size(), 1);
+        QCOMPARE(m_recorder.m_urls.first().toString(), first.m_wndWebLink.text());
+        QVERIFY(ShowsColour(&first.m_wndWebLink, kPurple));
+        QTest::keyClick(&first, Qt::Key_Escape);
+        QVERIFY(!first.isVisible());
+    }
+    QVERIFY(bWeb);
+    QVERIFY(!bMail);
+
+    CAboutDlg second(&bMail, &bWeb);
+    second.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&second));
+    QVERIFY(ShowsColour(&second.m_wndWebLink, kPurple));
+    QVERIFY(!ShowsColour(&second.m_wndWebLink, kBlue));
+    QVERIFY(ShowsColour(&second.m_wndMailLink, kBlue));
+    QVERIFY(!ShowsColour(&second.m_wndMailLink, kPurple));
+}
+
+void TestAboutDlg::mailLinkOpensTheSameAddressEachTime() {
+    bool bMail = false;
+    bool bWeb = false;
+    CAboutDlg dlg(&bMail, &bWeb);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+
+    ClickLink(&dlg.m_wndMailLink);
+    ClickLink(&dlg.m_wndMailLink);
+
+    const QUrl expected("mailto:" + dlg.m_wndMailLink.text());
+    QCOMPARE(m_recorder.m_urls, QList<QUrl>({expected, expected}));
+    QVERIFY(bMail);
+    QVERIFY(!bWeb);
+    QVERIFY(dlg.isVisible());
+}
+
+void TestAboutDlg::linksWithoutFlagsStillWork() {
+    CAboutDlg dlg(nullptr, nullptr);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    ClickLink(&dlg.m_wndWebLink);
+    QCOMPARE(m_recorder.m_urls.size(), 1);
+    QVERIFY(ShowsColour(&dlg.m_wndWebLink, kBlue));
+}
+
+QTEST_MAIN(TestAboutDlg)
+#include "tst_aboutdlg.moc"
