@@ -1,9 +1,12 @@
 #include "app/commandline.h"
 #include "app/mainframe.h"
 #include "app/varnelapp.h"
+#include "dialogs/aboutdlg.h"
+#include "res/resource.h"
 #include "view/accidentalbutton.h"
 #include "view/varnelview.h"
 
+#include <QAction>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -43,6 +46,7 @@ private Q_SLOTS:
     void recentEntryReinitialisesInPlace();
     void recentListKeepsFourNewestFirst();
     void recentListSurvivesARestart();
+    void aboutBoxChangesNothing();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
@@ -165,6 +169,32 @@ void TestVarnelApp::recentListSurvivesARestart() {
     QVERIFY(again.InitInstance({}));
     QCOMPARE(again.RecentFileList()->Entries(), QStringList{document});
     QCOMPARE(again.Document().GetPathName(), QString());
+}
+
+void TestVarnelApp::aboutBoxChangesNothing() {
+    CVarnelApp app;
+    QVERIFY(app.InitInstance({}));
+    QCoreApplication::processEvents();
+    QFile settings(SettingsFile(*m_config));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QByteArray before = settings.readAll();
+    settings.close();
+    QSignalSpy redraws(app.MainFrame()->View(), &CVarnelView::invalidated);
+    QString caption;
+    QTimer::singleShot(0, [&caption] {
+        auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget());
+        if (about != nullptr) {
+            caption = about->windowTitle();
+            QTest::keyClick(about, Qt::Key_Escape);
+        }
+    });
+    app.MainFrame()->Action(ID_APP_ABOUT)->trigger();
+    QCOMPARE(caption, QStringLiteral("About Varnel"));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    QCOMPARE(settings.readAll(), before);
+    QCOMPARE(redraws.count(), 0);
+    QVERIFY(!app.m_bMailLinkVisited);
+    QVERIFY(!app.m_bWebLinkVisited);
 }
 
 QTEST_MAIN(TestVarnelApp)
