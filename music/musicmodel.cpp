@@ -2,8 +2,8 @@
 
 namespace {
 
-int PositiveMod12(long long value) {
-    const auto rest = static_cast<int>(value % 12);
+int PositiveMod12(int value) {
+    const int rest = value % 12;
     return rest < 0 ? rest + 12 : rest;
 }
 
@@ -38,6 +38,19 @@ constexpr std::array<Spelling, 12> kSharpSpellings{{{0, 0},
                                                     {5, 1},
                                                     {6, 0}}};
 
+// Each mode's scale as a 12-bit set of semitones above its tonic, made once from the interval
+// table: membership is then one shift instead of a search through seven degrees.
+constexpr std::array<unsigned, CMusicModel::kModes> MakeScaleMasks() {
+    std::array<unsigned, CMusicModel::kModes> masks{};
+    for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
+        for (const int step : CMusicModel::m_nModeIntervals[mode]) {
+            masks[static_cast<std::size_t>(mode)] |= 1U << step;
+        }
+    }
+    return masks;
+}
+constexpr std::array<unsigned, CMusicModel::kModes> kScaleMasks = MakeScaleMasks();
+
 } // namespace
 
 int CMusicModel::GetKeyPitch() const {
@@ -51,21 +64,19 @@ int CMusicModel::GetKeyPitch() const {
 }
 
 int CMusicModel::GetNoteRole(int nFret, int nString, int nMode) const {
-    const int pitch = PositiveMod12(static_cast<long long>(m_nOpenStrings.at(nString)) + nFret);
+    // Reducing the fret first keeps the sum far from overflow for any fret.
+    const int pitch =
+        PositiveMod12(m_nOpenStrings.at(static_cast<std::size_t>(nString)) + nFret % 12);
     const int key = GetKeyPitch();
     // Membership tests the style for non-zero, while the tonic below tests it for exactly 1:
     // a stray stored style shows the Ionian notes with the key itself as tonic.
-    const int* steps = m_nStyle != 0 ? m_nModeIntervals[0] : m_nModeIntervals[nMode];
-    bool inScale = false;
-    for (int degree = 0; degree < 7 && !inScale; ++degree) {
-        inScale = PositiveMod12(steps[degree] + key) == pitch;
-    }
-    if (!inScale) {
+    const unsigned scale = kScaleMasks.at(static_cast<std::size_t>(m_nStyle != 0 ? 0 : nMode));
+    if (((scale >> PositiveMod12(pitch - key)) & 1U) == 0) {
         return 0;
     }
     int tonic = key;
     if (m_nStyle == 1) {
-        tonic += m_nTonicOffsets.at(nMode);
+        tonic += m_nTonicOffsets.at(static_cast<std::size_t>(nMode));
     }
     return PositiveMod12(tonic) == pitch ? 2 : 1;
 }

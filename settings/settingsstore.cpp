@@ -80,7 +80,8 @@ int SettingsStore::ReadInt(const QString& subkey, const QString& valueName, int 
     if (!bytes || bytes->size() > kMaxValueBytes) {
         return nDefault;
     }
-    return ParseDecimalInt(std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())))
+    return ParseDecimalInt(
+               std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())))
         .value_or(nDefault);
 }
 
@@ -93,9 +94,19 @@ bool SettingsStore::WriteInt(const QString& subkey, const QString& valueName, in
     if (settings.status() != QSettings::NoError) {
         return false;
     }
-    settings.setValue(ValueKey(subkey, valueName), QString::fromStdString(FormatDecimalInt(nValue)));
+    const QString text = QString::fromStdString(FormatDecimalInt(nValue));
+    settings.setValue(ValueKey(subkey, valueName), text);
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.status() != QSettings::FormatError) {
+        return settings.status() == QSettings::NoError;
+    }
+    // The old contents did not parse. The file was written anyway, but QSettings keeps only its
+    // first error, so whether that write worked is hidden: a second pass has nothing to read or
+    // write again only if it did.
+    QSettings check(file, QSettings::IniFormat);
+    check.sync();
+    return check.status() == QSettings::NoError &&
+           check.value(ValueKey(subkey, valueName)).toString() == text;
 }
 
 QString SettingsStore::FilePath() const {
