@@ -1,5 +1,6 @@
 #include "app/mainframe.h"
 
+#include "dialogs/trace.h"
 #include "res/images.h"
 #include "res/resource.h"
 #include "res/strings.h"
@@ -248,5 +249,6 @@ void CMainFrame::OnWindowPosChanged() {
     m_settings.WriteInt(ScreenGroup(), QStringLiteral("y"), placement.y);
     m_settings.WriteInt(ScreenGroup(), QStringLiteral("cx"), placement.cx);
     m_settings.WriteInt(ScreenGroup(), QStringLiteral("cy"), placement.cy);
-    qDebug("wrote %d %d %d %d", placement.x, placement.y, placement.cx, placement.cy);
+    VARNEL_TRACE() << "wrote " << placement.x << ' ' << placement.y << ' ' << placement.cx << ' '
+                   << placement.cy;
 }
