@@ -5,13 +5,13 @@
 #include "app/settingslocation.h"
 #include "dialogs/aboutdlg.h"
 #include "res/resource.h"
+#include "view/printframework.h"
 #include "view/varnelview.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPrinter>
 
 #include <cstdio>
@@ -115,6 +115,5 @@ void CVarnelApp::OnAppAbout() {
 }
 
 void CVarnelApp::OnFilePrintSetup() {
-    QPageSetupDialog dlg(m_pPrinter.get(), m_pMainWnd.get());
-    dlg.exec();
+    RunPrintSetup(*m_pPrinter, m_pMainWnd.get());
 }

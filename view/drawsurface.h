@@ -1,7 +1,73 @@
 #pragma once
 
-// The device a drawing pass talks to; implemented over QPainter and by a recorder for tests.
+#include <QColor>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+// A rectangle as a device context takes it: right and bottom lie just outside the figure, so an
+// ellipse (15, 51, 26, 62) covers the pixel columns 15 to 25 and the rows 51 to 61.
+struct CSurfaceRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    friend bool operator==(const CSurfaceRect&, const CSurfaceRect&) = default;
+};
+
+// A solid pen; its width is in logical units, so it scales with the mapping.
+struct CSurfacePen {
+    QColor colour;
+    int width = 1;
+
+    friend bool operator==(const CSurfacePen&, const CSurfacePen&) = default;
+};
+
+// A solid brush.
+struct CSurfaceBrush {
+    QColor colour;
+
+    friend bool operator==(const CSurfaceBrush&, const CSurfaceBrush&) = default;
+};
+
+// The device a drawing pass talks to, in the terms of a device context: a mapping, a selected
+// pen, brush and font, a text colour and background mode, and a handful of figures drawn with
+// them. Coordinates are logical units of the mapping. Implemented over QPainter for every real
+// device, and by a recorder that tests read.
 class CDrawSurface {
 public:
     virtual ~CDrawSurface() = default;
+
+    // The system window colour: the background of a screen pass.
+    virtual QColor WindowColour() const = 0;
+
+    // Isotropic mapping with logical (0, 0) at device (0, 0): windowExtent logical units are shown
+    // on at most viewportExtent device units, with one scale factor for both directions.
+    virtual void SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) = 0;
+
+    // Selects the printed titles' font (bold "Arial", 14 logical units high), remembering the
+    // font it replaces; RestoreFont selects the remembered one again.
+    virtual void SelectTitleFont() = 0;
+    virtual void RestoreFont() = 0;
+
+    // Remembers the pen, brush, text colour and background mode that RestoreTools selects again.
+    virtual void RememberTools() = 0;
+    virtual void RestoreTools() = 0;
+
+    virtual void SelectPen(const CSurfacePen& pen) = 0;
+    virtual void SelectBrush(const CSurfaceBrush& brush) = 0;
+    virtual void SetTextColour(const QColor& colour) = 0;
+    // Text is drawn without filling the space behind it.
+    virtual void SetTransparentBackground() = 0;
+
+    // A segment with the selected pen; the end point itself is left out, as LineTo leaves it.
+    virtual void Line(QPoint from, QPoint to) = 0;
+    // Outlined with the selected pen and filled with the selected brush.
+    virtual void Ellipse(const CSurfaceRect& box) = 0;
+    virtual void FillRect(const CSurfaceRect& rect, const CSurfaceBrush& brush) = 0;
+    // The point is the top-left corner of the text.
+    virtual void TextOut(QPoint topLeft, const QString& text) = 0;
+    // Width of the text in the current font, in logical units.
+    virtual int TextWidth(const QString& text) = 0;
 };

@@ -17,8 +17,8 @@ struct CPrintInfo {
     Kind m_kind = Kind::Dialog;
     QPrinter* m_pPrinter = nullptr;
     QWidget* m_pParent = nullptr;
-    QRect m_rectDraw;            // usable page area in device pixels, for the page being printed
-    int m_nNumPreviewPages = 1;  // pages the preview shows side by side
+    QRect m_rectDraw;           // usable page area in device pixels, for the page being printed
+    int m_nNumPreviewPages = 1; // pages the preview shows side by side
     bool m_bContinuePrinting = true;
     int m_nCurPage = 1;
 
@@ -50,3 +50,7 @@ bool RunPrintJob(CPrintClient& client, QPrinter& printer, CPrintInfo::Kind kind,
 
 // The modal print preview of the client's pages.
 void RunPrintPreview(CPrintClient& client, QPrinter& printer, QWidget* pParent);
+
+// The modal page setup of the printer, whose page and printer settings later jobs use; false
+// when cancelled.
+bool RunPrintSetup(QPrinter& printer, QWidget* pParent);

@@ -1,0 +1,174 @@
+// Real passes onto images: the colours where the layout puts them, and the painter handed back.
+#include "view/neckdrawing.h"
+#include "view/paintersurface.h"
+
+#include <QPainter>
+#include <QtTest>
+
+#include <climits>
+
+namespace {
+
+const QColor kWindow(200, 210, 220);
+const QColor kTonic(255, 127, 127);
+const QColor kScale(0, 0, 255);
+const QColor kBlack(0, 0, 0);
+
+QImage ScreenPass(CNeckDrawing& drawing, QSize size = QSize(900, 720)) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::red); // anything the pass leaves unpainted shows up
+    QPainter painter(&image);
+    {
+        CPainterSurface surface(&painter, kWindow);
+        const QRect client(QPoint(0, 0), size);
+        drawing.DrawNecks(&surface, size, &client, false);
+    }
+    painter.end();
+    return image;
+}
+
+} // namespace
+
+class TestNeckPixels : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void screenPixels_data() {
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<QColor>("colour");
+        // C Ionian, diagram 0: F at fret 1 of the low E string, C at fret 3 of the A string.
+        QTest::newRow("scale dot centre") << QPoint(20, 56) << kScale;
+        QTest::newRow("scale dot left edge") << QPoint(15, 56) << kScale;
+        QTest::newRow("scale dot right edge") << QPoint(25, 56) << kScale;
+        QTest::newRow("left of the scale dot") << QPoint(14, 56) << kWindow;
+        QTest::newRow("right of the scale dot") << QPoint(26, 56) << kWindow;
+        QTest::newRow("tonic dot") << QPoint(40, 116) << kTonic;
+        QTest::newRow("fret 3 marker") << QPoint(70, 117) << kBlack;
+        QTest::newRow("first fret-12 marker") << QPoint(90, 386) << kBlack;
+        QTest::newRow("second fret-12 marker") << QPoint(50, 386) << kBlack;
+        QTest::newRow("nut") << QPoint(50, 40) << kBlack;
+        QTest::newRow("second nut line") << QPoint(50, 41) << kBlack;
+        QTest::newRow("below the nut") << QPoint(50, 42) << kWindow;
+        QTest::newRow("fret line 22") << QPoint(50, 700) << kBlack;
+        QTest::newRow("below the neck") << QPoint(50, 701) << kWindow;
+        QTest::newRow("end of a fret line") << QPoint(119, 70) << kBlack;
+        QTest::newRow("past the end of a fret line") << QPoint(121, 70) << kWindow;
+        QTest::newRow("string between dots") << QPoint(120, 62) << kBlack;
+        QTest::newRow("background") << QPoint(890, 710) << kWindow;
+        QTest::newRow("last diagram's last string") << QPoint(840, 100) << kBlack;
+    }
+    void screenPixels() {
+        QFETCH(QPoint, pixel);
+        QFETCH(QColor, colour);
+        CNeckDrawing drawing;
+        const QImage image = ScreenPass(drawing);
+        QCOMPARE(image.pixelColor(pixel), colour);
+    }
+
+    void titlesAreBlueOnTheBackground() {
+        CNeckDrawing drawing;
+        const QImage image = ScreenPass(drawing);
+        int blue = 0;
+        for (int y = 20; y < 40; ++y) {
+            for (int x = 20; x < 120; ++x) {
+                const QColor c = image.pixelColor(x, y);
+                // Only blends of blue over the background: nothing fills behind the text.
+                QVERIFY(qAbs(c.red() - kWindow.red() * c.green() / kWindow.green()) <= 2);
+                blue += c.red() < 100 && c.blue() > 200;
+            }
+        }
+        QVERIFY(blue > 20);
+    }
+
+    void painterHandedBackAsItCame_data() {
+        QTest::addColumn<bool>("printing");
+        QTest::newRow("screen") << false;
+        QTest::newRow("printing") << true;
+    }
+    void painterHandedBackAsItCame() {
+        QFETCH(bool, printing);
+        QImage image(400, 300, QImage::Format_RGB32);
+        QPainter painter(&image);
+        const QPen pen(Qt::green, 3, Qt::DashLine);
+        const QBrush brush(Qt::yellow, Qt::Dense4Pattern);
+        QFont font(QStringLiteral("Liberation Serif"));
+        font.setPointSize(17);
+        painter.setPen(pen);
+        painter.setBrush(brush);
+        painter.setFont(font);
+        painter.setBackgroundMode(Qt::OpaqueMode);
+        painter.translate(5, 7);
+        const QTransform transform = painter.worldTransform();
+        {
+            CNeckDrawing drawing;
+            CPainterSurface surface(&painter, kWindow);
+            const QRect target(0, 0, 300, 400);
+            drawing.DrawNecks(&surface, QSize(900, 720), &target, printing);
+        }
+        QCOMPARE(painter.pen(), pen);
+        QCOMPARE(painter.brush(), brush);
+        QCOMPARE(painter.font(), font);
+        QCOMPARE(painter.backgroundMode(), Qt::OpaqueMode);
+        QCOMPARE(painter.worldTransform(), transform);
+    }
+
+    void printedPageScaledAndWhite() {
+        // A4 at 300 dpi, from a window of 900 x 720: one factor, the page's width over 900.
+        QImage page(2480, 3508, QImage::Format_RGB32);
+        page.fill(Qt::red);
+        CNeckDrawing drawing;
+        {
+            QPainter painter(&page);
+            CPainterSurface surface(&painter, kWindow);
+            const QRect target = page.rect();
+            drawing.DrawNecks(&surface, QSize(900, 720), &target, true);
+        }
+        const qreal scale = 2480.0 / 900.0;
+        const auto at = [&](qreal x, qreal y) {
+            return page.pixelColor(int(x * scale), int(y * scale));
+        };
+        QCOMPARE(at(5, 5), QColor(Qt::white));
+        QCOMPARE(at(890, 3400 / scale - 2), QColor(Qt::white)); // below the drawing
+        QCOMPARE(at(20.5, 96), kScale);                         // string 0, fret 1, 40 lower
+        QCOMPARE(at(40.5, 156), kTonic);
+        QCOMPARE(at(30, 740), kBlack); // fret line 22
+        QCOMPARE(at(30, 742), QColor(Qt::white));
+        QCOMPARE(at(30, 80), kBlack); // nut
+    }
+
+    void anyMetricsDrawWithoutFault_data() {
+        QTest::addColumn<int>("string");
+        QTest::addColumn<int>("fret");
+        QTest::addColumn<int>("neck");
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("zeros") << 0 << 0 << 0 << QSize(900, 720);
+        QTest::newRow("negative") << -20 << -30 << -20 << QSize(900, 720);
+        QTest::newRow("INT_MAX") << INT_MAX << INT_MAX << INT_MAX << QSize(900, 720);
+        QTest::newRow("INT_MIN") << INT_MIN << INT_MIN << INT_MIN << QSize(900, 720);
+        QTest::newRow("mixed extremes") << INT_MAX << INT_MIN << -1 << QSize(900, 720);
+        QTest::newRow("empty client") << 20 << 30 << 20 << QSize(0, 0);
+        QTest::newRow("one pixel client") << INT_MAX << 30 << 20 << QSize(1, 1);
+    }
+    void anyMetricsDrawWithoutFault() {
+        QFETCH(int, string);
+        QFETCH(int, fret);
+        QFETCH(int, neck);
+        QFETCH(QSize, client);
+        CNeckDrawing drawing;
+        drawing.m_nStringSpacing = string;
+        drawing.m_nFretSpacing = fret;
+        drawing.m_nNeckSpacing = neck;
+        const QImage screen = ScreenPass(drawing, QSize(300, 200));
+        QCOMPARE(screen.pixelColor(2, 2), kWindow);
+        // Printing from a tiny window scales the picture up many thousand times.
+        QImage page(620, 877, QImage::Format_RGB32);
+        QPainter painter(&page);
+        CPainterSurface surface(&painter, kWindow);
+        const QRect target = page.rect();
+        drawing.DrawNecks(&surface, client, &target, true);
+        QVERIFY(drawing.m_nTitleWidth > 0);
+    }
+};
+
+QTEST_MAIN(TestNeckPixels)
+#include "tst_neckpixels.moc"
