@@ -4,6 +4,8 @@
 #include "app/varnelapp.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -17,6 +19,29 @@ QStringList Arguments(int argc, char** argv) {
         arguments.append(QString::fromLocal8Bit(argv[i]));
     }
     return arguments;
+}
+
+// The headless fronts keep Qt away from their arguments: Qt would take "--style pattern" for a
+// widget style. Only the program's name is passed on.
+struct ProgramNameOnly {
+    explicit ProgramNameOnly(char** programArguments)
+        : argv{programArguments[0], nullptr} {}
+    int argc = 1;
+    char* argv[2];
+};
+
+// Without a desktop session there is no runtime folder; make the one Qt would fall back to,
+// quietly, so a command-line run prints nothing but its own messages.
+void EnsureRuntimeFolder() {
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+        return;
+    }
+    const QString folder = QDir::tempPath() + QStringLiteral("/runtime-") +
+                           qEnvironmentVariable("USER", QStringLiteral("varnel"));
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 }
 
 void Print(std::FILE* stream, const QString& text) {
@@ -42,13 +67,16 @@ int main(int argc, char** argv) {
         Print(stdout, CommandLineVersion());
         return 0;
     case CommandLineOptions::Mode::Text: {
-        QCoreApplication app(argc, argv);
+        ProgramNameOnly name(argv);
+        QCoreApplication app(name.argc, name.argv);
         return RunTextFront(options);
     }
     case CommandLineOptions::Mode::Export: {
         // The picture needs fonts and a paint device, never a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        QApplication app(argc, argv);
+        EnsureRuntimeFolder();
+        ProgramNameOnly name(argv);
+        QApplication app(name.argc, name.argv);
         return RunExport(options);
     }
     case CommandLineOptions::Mode::Window:

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPrinter>
 
@@ -68,8 +69,17 @@ bool CVarnelApp::ProcessShellCommand(const CommandLineOptions& options) {
     frame.SetRecentFiles(m_pRecentFileList->Entries());
 
     if (options.printDirect) {
-        // Print and end, without showing the window.
-        frame.View()->OnFilePrintDirect();
+        // Print and end, without showing the window. The page's scale follows the view's
+        // size, so the frame lays its view out as if it were shown.
+        frame.ensurePolished();
+        frame.layout()->activate();
+        if (!frame.View()->OnFilePrintDirect()) {
+            std::fputs(tr("varnel: nothing was printed: no printer could be started\n")
+                           .toLocal8Bit()
+                           .constData(),
+                       stderr);
+            m_nExitCode = 1;
+        }
         return false;
     }
     return true;

@@ -13,6 +13,7 @@ CAccidentalButton::CAccidentalButton(const QString& text, int nId, const QColor&
     QPalette face = palette();
     face.setColor(QPalette::Window, background);
     setPalette(face);
+    setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     connect(this, &QAbstractButton::clicked, this, &CAccidentalButton::OnClicked);
 }

@@ -38,7 +38,8 @@ public:
     void OnKeyG();
     void OnPreferences();
     void OnFilePrint();
-    void OnFilePrintDirect();
+    // False when nothing was printed, so a print asked for on the command line can say so.
+    bool OnFilePrintDirect();
     void OnFilePrintPreview();
 
     bool OnPreparePrinting(CPrintInfo* pInfo) override;

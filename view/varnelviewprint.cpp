@@ -26,8 +26,8 @@ void CVarnelView::OnFilePrint() {
     RunPrintJob(*this, m_printer, CPrintInfo::Kind::Dialog, this);
 }
 
-void CVarnelView::OnFilePrintDirect() {
-    RunPrintJob(*this, m_printer, CPrintInfo::Kind::Direct, this);
+bool CVarnelView::OnFilePrintDirect() {
+    return RunPrintJob(*this, m_printer, CPrintInfo::Kind::Direct, this);
 }
 
 void CVarnelView::OnFilePrintPreview() {

@@ -3,11 +3,13 @@
 #include "app/varnelapp.h"
 #include "dialogs/aboutdlg.h"
 #include "res/resource.h"
+#include "tests/support/pdfpages.h"
 #include "view/accidentalbutton.h"
 #include "view/varnelview.h"
 
 #include <QAction>
 #include <QDir>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -47,6 +49,8 @@ private Q_SLOTS:
     void recentListKeepsFourNewestFirst();
     void recentListSurvivesARestart();
     void aboutBoxChangesNothing();
+    void printDirectlyPrintsOnePageAndEnds();
+    void printDirectlyWithoutAPrinterFails();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
@@ -195,6 +199,32 @@ void TestVarnelApp::aboutBoxChangesNothing() {
     QCOMPARE(redraws.count(), 0);
     QVERIFY(!app.m_bMailLinkVisited);
     QVERIFY(!app.m_bWebLinkVisited);
+}
+
+void TestVarnelApp::printDirectlyPrintsOnePageAndEnds() {
+    const QString pdf = m_config->filePath(QStringLiteral("printed.pdf"));
+    CVarnelApp app;
+    app.Printer().setOutputFormat(QPrinter::PdfFormat);
+    app.Printer().setOutputFileName(pdf);
+    CommandLineOptions options;
+    options.printDirect = true;
+    QVERIFY(!app.InitInstance(options));
+    QCOMPARE(app.ExitCode(), 0);
+    QVERIFY(!app.MainFrame()->isVisible());
+    QCOMPARE(PdfFilePageCount(pdf), 1);
+    // The page was scaled from the view as the placed window would show it.
+    QCOMPARE(app.MainFrame()->View()->width(), app.MainFrame()->width());
+}
+
+void TestVarnelApp::printDirectlyWithoutAPrinterFails() {
+    CVarnelApp app;
+    app.Printer().setOutputFormat(QPrinter::PdfFormat);
+    // A file that cannot be created stands for a printer that cannot be started.
+    app.Printer().setOutputFileName(m_config->filePath(QStringLiteral("no/such/folder/p.pdf")));
+    CommandLineOptions options;
+    options.printDirect = true;
+    QVERIFY(!app.InitInstance(options));
+    QCOMPARE(app.ExitCode(), 1);
 }
 
 QTEST_MAIN(TestVarnelApp)

@@ -4,8 +4,10 @@
 #include "app/settingslocation.h"
 #include "settings/settingsstore.h"
 
+#include "tests/support/pdfpages.h"
 #include <QImage>
 #include <QImageReader>
+
 #include <QtTest>
 
 namespace {
@@ -13,11 +15,6 @@ namespace {
 CommandLineOptions Options(const QStringList& arguments) {
     CommandLineOptions options = ParseCommandLine(QStringList{"varnel"} + arguments);
     return options;
-}
-
-int PdfPageCount(const QByteArray& pdf) {
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
-    return int(QString::fromLatin1(pdf).count(page));
 }
 
 void StorePrefs(int string, int fret, int neck) {

@@ -4,24 +4,16 @@
 #include "view/printframework.h"
 #include "view/varnelview.h"
 
+#include "tests/support/pdfpages.h"
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+
 #include <QtTest>
 
 namespace {
-
-// Pages in a PDF written by the printer: its page objects, not the page tree.
-int PdfPageCount(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
-    return int(QString::fromLatin1(file.readAll()).count(page));
-}
 
 void PrintToPdf(QPrinter& printer, const QString& path) {
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -87,7 +79,7 @@ private Q_SLOTS:
         QVERIFY(RunPrintJob(client, printer, CPrintInfo::Kind::Direct, nullptr));
         QCOMPARE(client.hooks, QStringList({"prepare", "begin", "print 1", "end"}));
         QCOMPARE(client.drawRects.front(), QRect(0, 0, printer.width(), printer.height()));
-        QCOMPARE(PdfPageCount(path), 1);
+        QCOMPARE(PdfFilePageCount(path), 1);
     }
 
     void printDialogOffersPageOneOnly_data() {
@@ -114,7 +106,7 @@ private Q_SLOTS:
         QCOMPARE(maxPage, 1);
         if (accept) {
             QCOMPARE(client.hooks, QStringList({"prepare", "begin", "print 1", "end"}));
-            QCOMPARE(PdfPageCount(path), 1);
+            QCOMPARE(PdfFilePageCount(path), 1);
         } else {
             QCOMPARE(client.hooks, QStringList({"prepare"}));
             QVERIFY(!QFile::exists(path));
@@ -167,7 +159,7 @@ private Q_SLOTS:
             QCOMPARE(pages, 1);
         } else {
             view.OnFilePrintDirect();
-            QCOMPARE(PdfPageCount(path), 1);
+            QCOMPARE(PdfFilePageCount(path), 1);
         }
     }
 
@@ -186,7 +178,7 @@ private Q_SLOTS:
         });
         view.OnFilePrint();
         QCOMPARE(maxPage, 1);
-        QCOMPARE(PdfPageCount(path), 1);
+        QCOMPARE(PdfFilePageCount(path), 1);
     }
 
     void scaleFollowsTheWindow_data() {
