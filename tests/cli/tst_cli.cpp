@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -80,6 +81,7 @@ private Q_SLOTS:
     void badArgumentsAreRefused();
     void helpAndVersion_data();
     void helpAndVersion();
+    void exportIsSilentWithoutADisplay();
 
 private:
     Run RunVarnel(const QStringList& arguments);
@@ -211,5 +213,27 @@ void TestCli::helpAndVersion() {
     QCOMPARE(Entries(m_config->path()), QStringList());
 }
 
+void TestCli::exportIsSilentWithoutADisplay() {
+    // No display and no desktop session: the export must still work and print nothing, and
+    // "--style pattern" must reach the program, not Qt's widget-style option.
+    const QString png = m_config->filePath(QStringLiteral("necks.png"));
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(VARNEL_EXECUTABLE),
+                  {QStringLiteral("--export"), png, QStringLiteral("--key"), QStringLiteral("Bb"),
+                   QStringLiteral("--style"), QStringLiteral("pattern")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(!QImage(png).isNull());
+}
+
 QTEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"
+
