@@ -236,4 +236,3 @@ void TestCli::exportIsSilentWithoutADisplay() {
 
 QTEST_GUILESS_MAIN(TestCli)
 #include "tst_cli.moc"
-
