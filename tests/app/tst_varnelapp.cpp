@@ -47,6 +47,7 @@ private Q_SLOTS:
     void unreadableDocumentEndsWithoutAWindow();
     void recentEntryReinitialisesInPlace();
     void recentListKeepsFourNewestFirst();
+    void recentMenuEntryOpensItsDocument();
     void recentListSurvivesARestart();
     void aboutBoxChangesNothing();
     void printDirectlyPrintsOnePageAndEnds();
@@ -146,6 +147,27 @@ void TestVarnelApp::recentEntryReinitialisesInPlace() {
     QCOMPARE(app.MainFrame()->windowTitle(), QStringLiteral("Varnel"));
     QVERIFY(!app.OpenDocumentFile(m_config->filePath(QStringLiteral("gone.vnl"))));
     QCOMPARE(app.Document().GetPathName(), second);
+}
+
+void TestVarnelApp::recentMenuEntryOpensItsDocument() {
+    const QString older = m_config->filePath(QStringLiteral("older.vnl"));
+    const QString newer = m_config->filePath(QStringLiteral("newer.vnl"));
+    WriteFile(older, "");
+    WriteFile(newer, "");
+    CVarnelApp app;
+    QVERIFY(app.InitInstance(WithDocument(older)));
+    QVERIFY(app.OpenDocumentFile(newer));
+    QAction* second = nullptr;
+    for (QAction* action : app.MainFrame()->findChildren<QAction*>()) {
+        if (action->data().toInt() == ID_FILE_MRU_FILE1 + 1 && action->isVisible()) {
+            second = action;
+        }
+    }
+    QVERIFY(second != nullptr);
+    QVERIFY(second->text().endsWith(QStringLiteral("older.vnl")));
+    second->trigger();
+    QCOMPARE(app.Document().GetPathName(), older);
+    QCOMPARE(app.RecentFileList()->Entries(), (QStringList{older, newer}));
 }
 
 void TestVarnelApp::recentListKeepsFourNewestFirst() {
