@@ -3,6 +3,7 @@
 #include "app/varnelapp.h"
 #include "dialogs/aboutdlg.h"
 #include "res/resource.h"
+#include "tests/support/configfolder.h"
 #include "tests/support/pdfpages.h"
 #include "view/accidentalbutton.h"
 #include "view/varnelview.h"
@@ -14,10 +15,6 @@
 #include <QtTest>
 
 namespace {
-
-QString SettingsFile(const QTemporaryDir& config) {
-    return config.filePath(QStringLiteral("Dovrane Software/Varnel.conf"));
-}
 
 void WriteFile(const QString& path, const QByteArray& content) {
     QDir().mkpath(QFileInfo(path).absolutePath());

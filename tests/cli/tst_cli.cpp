@@ -1,5 +1,6 @@
 #include "music/musicmodel.h"
 #include "music/textdiagrams.h"
+#include "tests/support/configfolder.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -17,21 +18,6 @@ struct Run {
     QByteArray out;
     QByteArray err;
 };
-
-QStringList Entries(const QString& root) {
-    QStringList entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        entries << it.next();
-    }
-    entries.sort();
-    return entries;
-}
-
-QString SettingsFile(const QTemporaryDir& config) {
-    return config.filePath(QStringLiteral("Dovrane Software/Varnel.conf"));
-}
 
 void WriteSettings(const QTemporaryDir& config, const QByteArray& contents) {
     QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Dovrane Software"))));

@@ -1,4 +1,5 @@
 #include "settings/settingsstore.h"
+#include "tests/support/configfolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,10 +23,6 @@ void RecordMessage(QtMsgType, const QMessageLogContext&, const QString& message)
     g_messages << message;
 }
 
-QString SettingsFile(const QTemporaryDir& root) {
-    return root.filePath(QStringLiteral("Dovrane Software/Varnel.conf"));
-}
-
 void WriteBytes(const QString& path, const QByteArray& bytes) {
     QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
     QFile file(path);
@@ -39,18 +36,6 @@ QByteArray ReadBytes(const QString& path) {
         return {};
     }
     return file.readAll();
-}
-
-// Every file and folder below `root`, so a test can tell that nothing was created.
-QStringList Entries(const QString& root) {
-    QStringList entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        entries << it.next();
-    }
-    entries.sort();
-    return entries;
 }
 
 QByteArray PrefsFret(const QByteArray& value) {
