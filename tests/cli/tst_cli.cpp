@@ -1,6 +1,7 @@
 #include "music/musicmodel.h"
 #include "music/textdiagrams.h"
 #include "tests/support/configfolder.h"
+#include "tests/support/musickey.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -44,10 +45,7 @@ QStringList Titles(const QByteArray& text) {
 }
 
 QByteArray ExpectedText(int key, int accidental, int style) {
-    CMusicModel model;
-    model.m_nKey = key;
-    model.m_nAccidental = accidental;
-    model.m_nStyle = style;
+    CMusicModel model = ModelOfKey(key, accidental, style);
     model.NormaliseKey();
     return QByteArray::fromStdString(FormatDiagramsAsText(model));
 }

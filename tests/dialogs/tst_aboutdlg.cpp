@@ -1,6 +1,7 @@
 #include "dialogs/aboutdlg.h"
 #include "dialogs/controlid.h"
 #include "res/resource.h"
+#include "tests/support/urlrecorder.h"
 
 #include <QtTest>
 
@@ -12,24 +13,8 @@
 
 namespace {
 
-class CUrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> m_urls;
-public Q_SLOTS:
-    void Open(const QUrl& url) { m_urls.append(url); }
-};
-
 bool ShowsColour(QWidget* pWidget, const QColor& colour) {
-    const QImage image = pWidget->grab().toImage();
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y).rgb() == colour.rgb()) {
-                return true;
-            }
-        }
-    }
-    return false;
+    return CountPixels(pWidget->grab().toImage(), colour) > 0;
 }
 
 const QColor kBlue(0, 0, 255);

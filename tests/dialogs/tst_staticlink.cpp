@@ -1,4 +1,5 @@
 #include "dialogs/staticlink.h"
+#include "tests/support/urlrecorder.h"
 
 #include <QtTest>
 
@@ -8,30 +9,9 @@
 
 namespace {
 
-// Stands in for the browser and the mail program: it only records what it was asked to open.
-class CUrlRecorder : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> m_urls;
-public Q_SLOTS:
-    void Open(const QUrl& url) { m_urls.append(url); }
-};
-
 // No handler is registered for this scheme and the address is no valid URL, so the open fails
 // before any program could be started.
 const QString kUnopenable = "varnelfail://no such host/";
-
-int CountPixels(const QImage& image, const QColor& colour) {
-    int nCount = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y).rgb() == colour.rgb()) {
-                ++nCount;
-            }
-        }
-    }
-    return nCount;
-}
 
 // A window holding one link, with room around it to move the pointer off it.
 struct SLinkWindow {

@@ -1,4 +1,5 @@
 #include "music/musicmodel.h"
+#include "tests/support/musickey.h"
 
 #include <QtTest>
 
@@ -284,10 +285,7 @@ void TestMusicModel::spellingEdges() {
     QFETCH(int, mode);
     QFETCH(QString, name);
 
-    CMusicModel model;
-    model.m_nKey = key;
-    model.m_nAccidental = accidental;
-    model.m_nStyle = style;
+    CMusicModel model = ModelOfKey(key, accidental, style);
     QCOMPARE(QString::fromStdString(model.GetRootName(mode)), name);
 }
 
@@ -309,10 +307,7 @@ void TestMusicModel::strayStyleShowsIonianOnTheKey() {
     QFETCH(int, accidental);
     QFETCH(QString, name);
 
-    CMusicModel model;
-    model.m_nKey = key;
-    model.m_nAccidental = accidental;
-    model.m_nStyle = style;
+    CMusicModel model = ModelOfKey(key, accidental, style);
     const int keyPitch = (key + accidental + 12) % 12;
     QCOMPARE(RootNames(model), Repeat(name));
     for (int mode = 0; mode < CMusicModel::kModes; ++mode) {

@@ -1,5 +1,6 @@
 #include "music/musicmodel.h"
 #include "music/textdiagrams.h"
+#include "tests/support/musickey.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -46,10 +47,7 @@ void TestTextDiagrams::layout() {
     QFETCH(int, accidental);
     QFETCH(int, style);
 
-    CMusicModel model;
-    model.m_nKey = key;
-    model.m_nAccidental = accidental;
-    model.m_nStyle = style;
+    CMusicModel model = ModelOfKey(key, accidental, style);
     const std::string text = FormatDiagramsAsText(model);
     QVERIFY(!text.empty());
     QCOMPARE(text.back(), '\n');
@@ -98,10 +96,7 @@ void TestTextDiagrams::titles() {
     QFETCH(int, style);
     QFETCH(QStringList, titles);
 
-    CMusicModel model;
-    model.m_nKey = key;
-    model.m_nAccidental = accidental;
-    model.m_nStyle = style;
+    CMusicModel model = ModelOfKey(key, accidental, style);
     const QStringList lines = Lines(FormatDiagramsAsText(model));
     QCOMPARE(lines.size(), kTotalLines);
     for (int diagram = 0; diagram < 7; ++diagram) {
@@ -137,10 +132,7 @@ void TestTextDiagrams::fretLinesWorkedByHand() {
     QFETCH(int, fret);
     QFETCH(QString, line);
 
-    CMusicModel model;
-    model.m_nKey = key;
-    model.m_nAccidental = accidental;
-    model.m_nStyle = style;
+    CMusicModel model = ModelOfKey(key, accidental, style);
     const QStringList lines = Lines(FormatDiagramsAsText(model));
     QCOMPARE(lines.size(), kTotalLines);
     QCOMPARE(lines[diagram * (kLinesPerDiagram + 1) + fret], line);
