@@ -10,6 +10,18 @@ if(VARNEL_SANITIZE)
     target_compile_options(varnel_options INTERFACE ${_varnel_sanitizers})
     target_link_options(varnel_options INTERFACE ${_varnel_sanitizers})
 endif()
+# The fuzz build: all of the program's code carries libFuzzer's coverage hooks and the sanitizers;
+# only the fuzz targets under tests/fuzz add libFuzzer's driver when they link.
+option(VARNEL_FUZZ "Build the libFuzzer targets in tests/fuzz (needs clang)" OFF)
+if(VARNEL_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "VARNEL_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
+    endif()
+    set(_varnel_fuzz_flags -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                           -fno-omit-frame-pointer)
+    target_compile_options(varnel_options INTERFACE ${_varnel_fuzz_flags})
+    target_link_options(varnel_options INTERFACE ${_varnel_fuzz_flags})
+endif()
 target_compile_definitions(varnel_options INTERFACE
     QT_NO_KEYWORDS $<$<NOT:$<CONFIG:Debug>>:QT_NO_DEBUG_OUTPUT>)
 
