@@ -1,44 +1,53 @@
 #include "settings/settingsstore.h"
 
+#include "settings/conffile.h"
 #include "settings/decimaltext.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QStringList>
-#include <QVariant>
 
-#include <optional>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
-QString ValueKey(const QString& subkey, const QString& valueName) {
-    return subkey + QLatin1Char('/') + valueName;
-}
-
 // The bytes a value holds, as the registry would hand them back: text with its terminating
 // zero, a list as zero-separated strings ending in an empty one, a byte array as it is.
-std::optional<QByteArray> StoredBytes(const QVariant& value) {
-    switch (value.typeId()) {
-    case QMetaType::QString:
-        return value.toString().toUtf8().append('\0');
-    case QMetaType::QStringList: {
+QByteArray StoredBytes(const CIniValue& value) {
+    switch (value.kind) {
+    case CIniValue::Kind::Text:
+        return value.text.toUtf8().append('\0');
+    case CIniValue::Kind::List: {
         QByteArray bytes;
-        for (const QString& item : value.toStringList()) {
+        for (const QString& item : value.list) {
             bytes += item.toUtf8().append('\0');
         }
         return bytes.append('\0');
     }
-    case QMetaType::QByteArray:
-        return value.toByteArray();
-    default:
-        if (value.canConvert<QString>()) {
-            return value.toString().toUtf8().append('\0');
-        }
-        return std::nullopt;
+    case CIniValue::Kind::Bytes:
+        break;
     }
+    return value.bytes;
+}
+
+// Creates an empty regular file, or finds one there; anything else in its place is refused.
+bool EnsureRegularFile(const QString& path, bool* pExisted) {
+    const CConfFile::Contents contents = CConfFile(path).Read();
+    if (contents.status != CConfFile::Contents::Status::Missing) {
+        *pExisted = true;
+        return contents.status == CConfFile::Contents::Status::Read;
+    }
+    *pExisted = false;
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    return true;
 }
 
 } // namespace
@@ -59,11 +68,11 @@ bool SettingsStore::Open(Disposition* pDisposition, const QString& rootFolder, Q
     if (file.isEmpty() || !QDir().mkpath(QFileInfo(file).absolutePath())) {
         return false;
     }
-    const bool existed = QFileInfo::exists(file);
-    QFile settingsFile(file);
-    if (!settingsFile.open(QIODevice::ReadWrite | QIODevice::Append)) {
+    bool existed = false;
+    if (!EnsureRegularFile(file, &existed)) {
         return false;
     }
+    CConfFile(file).RemoveStaleTemporaries();
     if (pDisposition != nullptr) {
         *pDisposition = existed ? Disposition::OpenedExistingKey : Disposition::CreatedNewKey;
     }
@@ -72,41 +81,50 @@ bool SettingsStore::Open(Disposition* pDisposition, const QString& rootFolder, Q
 
 int SettingsStore::ReadInt(const QString& subkey, const QString& valueName, int nDefault) const {
     const QString file = FilePath();
-    if (file.isEmpty() || !QFileInfo(file).isFile()) {
+    if (file.isEmpty()) {
         return nDefault;
     }
-    const QSettings settings(file, QSettings::IniFormat);
-    const auto bytes = StoredBytes(settings.value(ValueKey(subkey, valueName)));
-    if (!bytes || bytes->size() > kMaxValueBytes) {
+    const CConfFile::Contents contents = CConfFile(file).Read();
+    if (contents.status != CConfFile::Contents::Status::Read) {
+        return nDefault;
+    }
+    const std::optional<CIniValue> value = CIniFile(contents.data).Value(subkey, valueName);
+    if (!value) {
+        return nDefault;
+    }
+    const QByteArray bytes = StoredBytes(*value);
+    if (bytes.size() > kMaxValueBytes) {
         return nDefault;
     }
     return ParseDecimalInt(
-               std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())))
+               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
         .value_or(nDefault);
 }
 
 bool SettingsStore::WriteInt(const QString& subkey, const QString& valueName, int nValue) {
     const QString file = FilePath();
-    if (file.isEmpty() || !QDir().mkpath(QFileInfo(file).absolutePath())) {
-        return false;
-    }
-    QSettings settings(file, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError) {
+    if (file.isEmpty()) {
         return false;
     }
     const QString text = QString::fromStdString(FormatDecimalInt(nValue));
-    settings.setValue(ValueKey(subkey, valueName), text);
-    settings.sync();
-    if (settings.status() != QSettings::FormatError) {
-        return settings.status() == QSettings::NoError;
+    // After a lock that could not be had, the next writes do not wait for it again at once: a
+    // window being dragged writes many times a second.
+    const bool recentlyBlocked =
+        m_lockFailure.isValid() && !m_lockFailure.hasExpired(kLockBackoffMs);
+    // A garbled file (a quote left open, say) can swallow the new line: then nothing is written.
+    const auto setValue = [&](CIniFile& ini) {
+        ini.SetText(subkey, valueName, text);
+        const std::optional<CIniValue> stored = ini.Value(subkey, valueName);
+        return stored && stored->kind == CIniValue::Kind::Text && stored->text == text;
+    };
+    const bool written =
+        CConfFile(file).Update(setValue, recentlyBlocked ? 0 : CConfFile::kLockWaitMs);
+    if (written) {
+        m_lockFailure.invalidate();
+    } else {
+        m_lockFailure.start();
     }
-    // The old contents did not parse. The file was written anyway, but QSettings keeps only its
-    // first error, so whether that write worked is hidden: a second pass has nothing to read or
-    // write again only if it did.
-    QSettings check(file, QSettings::IniFormat);
-    check.sync();
-    return check.status() == QSettings::NoError &&
-           check.value(ValueKey(subkey, valueName)).toString() == text;
+    return written;
 }
 
 QString SettingsStore::FilePath() const {

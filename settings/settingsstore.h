@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 // Integer settings kept as decimal text in an INI file per application, one group per subkey.
 // Every call opens the file afresh and keeps nothing: no value is cached, and two running copies
 // of the program share their values (the last write wins). Failures are silent: a read falls back
-// to the caller's default and a write reports false.
+// to the caller's default and a write reports false. No file content or file type in place of
+// the settings file can hang or crash a call (see CConfFile), and a value is never taken as
+// anything but decimal text.
 class SettingsStore {
 public:
     enum class Disposition {
@@ -38,6 +41,10 @@ public:
     static constexpr int kMaxValueBytes = 260;
 
 private:
+    // How long writes skip waiting for a lock after one could not be had.
+    static constexpr qint64 kLockBackoffMs = 2000;
+
     QString m_strBasePath;
     QString m_strRootFolder;
+    QElapsedTimer m_lockFailure;
 };
