@@ -2,11 +2,11 @@
 
 #include <QCursor>
 #include <QIcon>
-#include <QPixmap>
 
-// The application icon in 32 and 16 pixels.
+// The application icon, drawn for 16, 32 and 48 pixels and sharp at whole multiples of those.
 QIcon ApplicationIcon();
-// Button image `index` (0 to 8: A to G, Preferences, Print) of the 16-by-15 toolbar strip.
-QPixmap ToolbarImage(int index);
+// Toolbar button `index` (0 to 8: A to G, Preferences, Print), drawn on a 16-by-15 pixel grid
+// and rendered afresh for each size and display scale; a null icon for any other index.
+QIcon ToolbarImage(int index);
 // The hand shown over links, hot spot at its top-left corner.
 QCursor LinkHandCursor();

@@ -1,44 +1,65 @@
 #include "res/images.h"
 
-#include <QBitmap>
 #include <QImage>
 #include <QSet>
 #include <QtTest>
 
 namespace {
 
-const QRgb kButtonFace = qRgb(0xC0, 0xC0, 0xC0);
-const QRgb kBlack = qRgb(0, 0, 0);
+const char* const kLetters[] = {"A", "B", "C", "D", "E", "F", "G"};
+constexpr int kPreferences = 7;
+constexpr int kPrint = 8;
+const QSize kButton(16, 15);
 
 QImage Argb(const QPixmap& pixmap) {
     return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
-bool IsTransparent(const QImage& image, int x, int y) {
-    return qAlpha(image.pixel(x, y)) == 0;
+QImage Glyph(int index, qreal scale) {
+    return Argb(ToolbarImage(index).pixmap(kButton, scale));
 }
 
-QSet<QRgb> Colours(const QImage& image) {
-    QSet<QRgb> colours;
+bool IsOpaqueBlack(QRgb pixel) {
+    return pixel == qRgba(0, 0, 0, 255);
+}
+
+// More than half covered by black ink.
+bool IsInk(QRgb pixel) {
+    return qAlpha(pixel) == 255 && qGray(pixel) < 128;
+}
+
+int Count(const QImage& image, bool (*test)(QRgb)) {
+    int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            colours.insert(image.pixel(x, y));
+            count += test(image.pixel(x, y)) ? 1 : 0;
         }
     }
-    return colours;
+    return count;
 }
 
-// The rectangle of the black pixels of a button image.
-QRect BlackBounds(const QImage& image) {
-    QRect bounds;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) == kBlack) {
-                bounds |= QRect(x, y, 1, 1);
+// A stroke that misses the pixel grid leaves a line of partly covered pixels along its edge: in
+// every long run of ink along `line`, all but the two end pixels (a corner's slant) must be black.
+bool RunsAreSolid(const QList<QRgb>& line, int longRun) {
+    for (int start = 0; start < line.size();) {
+        int end = start;
+        while (end < line.size() && IsInk(line[end])) {
+            ++end;
+        }
+        for (int i = start + 1; end - start >= longRun && i < end - 1; ++i) {
+            if (!IsOpaqueBlack(line[i])) {
+                return false;
             }
         }
+        start = end + 1;
     }
-    return bounds;
+    return true;
+}
+
+void AddScaleRows(const char* name, int index) {
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+        QTest::addRow("%s x%g", name, scale) << index << scale;
+    }
 }
 
 } // namespace
@@ -46,110 +67,170 @@ QRect BlackBounds(const QImage& image) {
 class TestImages : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void toolbarStripSize();
-    void letterButtons_data();
-    void letterButtons();
+    void toolbarGlyphSize_data();
+    void toolbarGlyphSize();
+    void lettersDiffer_data();
     void lettersDiffer();
-    void preferencesAndPrintButtons();
+    void lettersAreBlackOnLightFace_data();
+    void lettersAreBlackOnLightFace();
+    void letterStrokesAreSharp_data();
+    void letterStrokesAreSharp();
+    void preferencesAndPrint_data();
+    void preferencesAndPrint();
     void applicationIcon_data();
     void applicationIcon();
     void linkHandCursor();
 };
 
-void TestImages::toolbarStripSize() {
-    const QPixmap strip(QStringLiteral(":/images/toolbar.xpm"));
-    QCOMPARE(strip.size(), QSize(144, 15));
-    for (int index = 0; index < 9; ++index) {
-        QCOMPARE(ToolbarImage(index).size(), QSize(16, 15));
-    }
+void TestImages::toolbarGlyphSize_data() {
+    QTest::addColumn<qreal>("scale");
+    QTest::addColumn<QSize>("pixels");
+    QTest::newRow("x1") << 1.0 << QSize(16, 15);
+    QTest::newRow("x1.25") << 1.25 << QSize(20, 19);
+    QTest::newRow("x1.5") << 1.5 << QSize(24, 23);
+    QTest::newRow("x2") << 2.0 << QSize(32, 30);
 }
 
-void TestImages::letterButtons_data() {
-    QTest::addColumn<int>("index");
-    const char* const letters[] = {"A", "B", "C", "D", "E", "F", "G"};
-    for (int index = 0; index < 7; ++index) {
-        QTest::newRow(letters[index]) << index;
+void TestImages::toolbarGlyphSize() {
+    QFETCH(qreal, scale);
+    QFETCH(QSize, pixels);
+
+    for (int index = 0; index <= kPrint; ++index) {
+        const QPixmap pixmap = ToolbarImage(index).pixmap(kButton, scale);
+        QCOMPARE(pixmap.size(), pixels);
+        QCOMPARE(pixmap.devicePixelRatio(), scale);
+        QVERIFY(Count(Argb(pixmap), [](QRgb p) { return qAlpha(p) == 255; }) >
+                pixels.width() * pixels.height() / 3);
     }
+    QVERIFY(ToolbarImage(-1).isNull());
+    QVERIFY(ToolbarImage(kPrint + 1).isNull());
 }
 
-void TestImages::letterButtons() {
-    QFETCH(int, index);
-
-    const QImage image = Argb(ToolbarImage(index));
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y);
-            QVERIFY2(pixel == kBlack || pixel == kButtonFace,
-                     qPrintable(QStringLiteral("(%1, %2) is %3").arg(x).arg(y).arg(pixel, 8, 16)));
-        }
+void TestImages::lettersDiffer_data() {
+    QTest::addColumn<qreal>("scale");
+    for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
+        QTest::addRow("x%g", scale) << scale;
     }
-    // A letter of about 7 by 9 pixels, in the middle of the button.
-    const QRect letter = BlackBounds(image);
-    QVERIFY(letter.width() >= 5 && letter.width() <= 9);
-    QVERIFY(letter.height() >= 7 && letter.height() <= 11);
-    QVERIFY(qAbs(letter.left() - (16 - letter.right() - 1)) <= 1);
-    QVERIFY(qAbs(letter.top() - (15 - letter.bottom() - 1)) <= 1);
 }
 
 void TestImages::lettersDiffer() {
+    QFETCH(qreal, scale);
+
     QSet<QByteArray> shapes;
-    for (int index = 0; index < 7; ++index) {
-        const QImage image = Argb(ToolbarImage(index));
+    for (int index = 0; index < kPreferences; ++index) {
+        const QImage image = Glyph(index, scale);
         shapes.insert(
             QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes()));
     }
-    QCOMPARE(shapes.size(), 7);
+    QCOMPARE(shapes.size(), kPreferences);
 }
 
-void TestImages::preferencesAndPrintButtons() {
-    const QImage preferences = Argb(ToolbarImage(7));
-    int blue = 0;
-    int white = 0;
-    for (int y = 0; y < preferences.height(); ++y) {
-        for (int x = 0; x < preferences.width(); ++x) {
-            const QColor colour(preferences.pixel(x, y));
-            blue += colour.blue() > 100 && colour.red() < 60 && colour.green() < 100 ? 1 : 0;
-            white += colour == Qt::white ? 1 : 0;
-        }
+void TestImages::lettersAreBlackOnLightFace_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<qreal>("scale");
+    for (int index = 0; index < kPreferences; ++index) {
+        AddScaleRows(kLetters[index], index);
     }
-    QVERIFY(blue > 60);
-    QVERIFY(white > 15);
-    // The arrow sits on the disc: the button's middle is white.
-    QCOMPARE(QColor(preferences.pixel(7, 7)), QColor(Qt::white));
-    QCOMPARE(preferences.pixel(0, 0), kButtonFace);
+}
 
-    const QImage print = Argb(ToolbarImage(8));
-    QCOMPARE(print.pixel(0, 0), kButtonFace);
-    QVERIFY(Colours(print).contains(kBlack));
-    QVERIFY(Colours(print).contains(qRgb(255, 255, 255)));
+void TestImages::lettersAreBlackOnLightFace() {
+    QFETCH(int, index);
+    QFETCH(qreal, scale);
+
+    const QImage image = Glyph(index, scale);
+    // Beside the letter, left of centre, lies bare face.
+    const QRgb face = image.pixel(int(2.5 * scale), int(7.5 * scale));
+    QVERIFY2(qAlpha(face) == 255 && qGray(face) > 200, qPrintable(QString::number(face, 16)));
+    QVERIFY(Count(image, IsOpaqueBlack) > image.width() * image.height() / 12);
+    QCOMPARE(Count(image, [](QRgb p) { return qRed(p) != qBlue(p) || qGreen(p) != qBlue(p); }), 0);
+}
+
+void TestImages::letterStrokesAreSharp_data() {
+    lettersAreBlackOnLightFace_data();
+}
+
+void TestImages::letterStrokesAreSharp() {
+    QFETCH(int, index);
+    QFETCH(qreal, scale);
+
+    const QImage image = Glyph(index, scale);
+    // Inside the key cap's dark rim; a run of three stroke widths is a straight stroke.
+    const int rim = qCeil(scale);
+    const int longRun = qRound(3 * scale);
+    for (int x = rim; x < image.width() - rim; ++x) {
+        QList<QRgb> column;
+        for (int y = rim; y < image.height() - rim; ++y) {
+            column.append(image.pixel(x, y));
+        }
+        QVERIFY2(RunsAreSolid(column, longRun), qPrintable(QStringLiteral("column %1").arg(x)));
+    }
+    for (int y = rim; y < image.height() - rim; ++y) {
+        QList<QRgb> row;
+        for (int x = rim; x < image.width() - rim; ++x) {
+            row.append(image.pixel(x, y));
+        }
+        QVERIFY2(RunsAreSolid(row, longRun), qPrintable(QStringLiteral("row %1").arg(y)));
+    }
+}
+
+void TestImages::preferencesAndPrint_data() {
+    QTest::addColumn<int>("index");
+    QTest::addColumn<qreal>("scale");
+    AddScaleRows("Preferences", kPreferences);
+    AddScaleRows("Print", kPrint);
+}
+
+void TestImages::preferencesAndPrint() {
+    QFETCH(int, index);
+    QFETCH(qreal, scale);
+
+    const QImage image = Glyph(index, scale);
+    const int area = image.width() * image.height();
+    const int blue = Count(image, [](QRgb p) {
+        return qAlpha(p) == 255 && qBlue(p) > 150 && qRed(p) < 100 && qGreen(p) < 150;
+    });
+    const int white = Count(image, [](QRgb p) { return qAlpha(p) == 255 && qGray(p) > 240; });
+    const int dark = Count(image, [](QRgb p) { return qAlpha(p) == 255 && qGray(p) < 64; });
+    if (index == kPreferences) {
+        QVERIFY2(blue > area / 4, qPrintable(QString::number(blue)));
+        QVERIFY2(white > area / 12, qPrintable(QString::number(white)));
+    } else {
+        QVERIFY2(dark > area / 6, qPrintable(QString::number(dark)));
+        QCOMPARE(blue, 0);
+    }
 }
 
 void TestImages::applicationIcon_data() {
     QTest::addColumn<int>("side");
-    QTest::newRow("32") << 32;
     QTest::newRow("16") << 16;
+    QTest::newRow("32") << 32;
+    QTest::newRow("48") << 48;
 }
 
 void TestImages::applicationIcon() {
     QFETCH(int, side);
 
-    const QIcon icon = ApplicationIcon();
-    QVERIFY(icon.availableSizes().contains(QSize(side, side)));
-    const QImage image = Argb(icon.pixmap(QSize(side, side)));
+    const QImage image = Argb(ApplicationIcon().pixmap(QSize(side, side), 1));
     QCOMPARE(image.size(), QSize(side, side));
     for (const QPoint corner :
          {QPoint(0, 0), QPoint(side - 1, 0), QPoint(0, side - 1), QPoint(side - 1, side - 1)}) {
-        QVERIFY(IsTransparent(image, corner.x(), corner.y()));
+        QCOMPARE(qAlpha(image.pixel(corner)), 0);
     }
-    const QSet<QRgb> colours = Colours(image);
-    QVERIFY(colours.size() <= 16);
-    QVERIFY(colours.contains(qRgb(0, 0, 0)));
-    bool red = false;
-    for (const QRgb colour : colours) {
-        red = red || (qAlpha(colour) == 255 && qRed(colour) > 200 && qGreen(colour) < 60 &&
-                      qBlue(colour) < 60);
+    QVERIFY(Count(image, [](QRgb p) {
+                return qAlpha(p) == 255 && qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60;
+            }) > 0);
+    // Six strings: columns of solid black over at least a third of the icon.
+    int strings = 0;
+    for (int x = 0; x < side; ++x) {
+        int run = 0;
+        int longest = 0;
+        for (int y = 0; y < side; ++y) {
+            run = IsOpaqueBlack(image.pixel(x, y)) ? run + 1 : 0;
+            longest = qMax(longest, run);
+        }
+        strings += longest >= side / 3 ? 1 : 0;
     }
-    QVERIFY(red);
+    QCOMPARE(strings, 6);
 }
 
 void TestImages::linkHandCursor() {
@@ -157,14 +238,16 @@ void TestImages::linkHandCursor() {
     QCOMPARE(cursor.hotSpot(), QPoint(0, 0));
     const QImage image = Argb(cursor.pixmap());
     QCOMPARE(image.size(), QSize(32, 32));
-    for (const QRgb colour : Colours(image)) {
-        QVERIFY(qAlpha(colour) == 0 || colour == qRgb(0, 0, 0) || colour == qRgb(255, 255, 255));
-    }
+    QCOMPARE(Count(image,
+                   [](QRgb p) {
+                       return qAlpha(p) != 0 && p != qRgb(0, 0, 0) && p != qRgb(255, 255, 255);
+                   }),
+             0);
     // The fingertip is the topmost part of the hand and lies near the hot spot.
     int top = -1;
     for (int y = 0; y < image.height() && top < 0; ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (!IsTransparent(image, x, y)) {
+            if (qAlpha(image.pixel(x, y)) != 0) {
                 top = y;
                 QVERIFY2(x <= 4, qPrintable(QStringLiteral("topmost pixel at x %1").arg(x)));
                 break;
@@ -172,8 +255,8 @@ void TestImages::linkHandCursor() {
         }
     }
     QCOMPARE(top, 0);
-    QVERIFY(IsTransparent(image, 31, 0));
-    QVERIFY(IsTransparent(image, 31, 31));
+    QCOMPARE(qAlpha(image.pixel(31, 0)), 0);
+    QCOMPARE(qAlpha(image.pixel(31, 31)), 0);
 }
 
 QTEST_MAIN(TestImages)
