@@ -19,13 +19,31 @@ constexpr bool RuleClearsSharp(KeyRule rule) {
     return rule == KeyRule::BSharpToC || rule == KeyRule::ESharpToF;
 }
 
-// The chosen key, the display style and the fixed tables of notes, modes and tuning, with the
-// questions that a drawing asks of them. Everything is computed on each call; nothing is cached.
+// The three seven-note scales whose modes can be shown; mode 0 of each starts on its first degree.
+enum class ScaleFamily {
+    Major,
+    HarmonicMinor,
+    MelodicMinor,
+};
+
+// What a drawing writes inside a scale note: nothing, its name, its degree digit counted from
+// the diagram's tonic, or its interval against the major scale on that tonic ("b3", "#4").
+enum class LabelKind {
+    None,
+    Notes,
+    Degrees,
+    Intervals,
+};
+
+// The chosen key, scale family, display style and tuning, with the fixed tables of notes and
+// modes and the questions that a drawing asks of them. Everything is computed on each call from
+// tables made at compile time; nothing is cached, so the members may be changed at any moment.
 class CMusicModel {
 public:
     static constexpr int kModes = 7;
     static constexpr int kStrings = 6;
     static constexpr int kFrets = 22;
+    static constexpr int kFamilies = 3;
 
     static constexpr std::array<std::string_view, 7> m_strNoteNames{"C", "D", "E", "F",
                                                                     "G", "A", "B"};
@@ -41,18 +59,48 @@ public:
         {0, 1, 3, 5, 6, 8, 10}, // Locrian
     };
     // Pitch classes of the open strings, lowest string first (standard tuning E A D G B E).
+    // Kept for callers that only know standard tuning; the model itself reads m_nTuning.
     static constexpr std::array<int, kStrings> m_nOpenStrings{4, 9, 2, 7, 11, 4};
-    // Under "Keep Pattern Fixed" diagram m starts on degree m of the key's Ionian scale.
+    // MIDI note numbers of the open strings in standard tuning, lowest first: E2 A2 D3 G3 B3 E4.
+    static constexpr std::array<int, kStrings> kStandardTuning{40, 45, 50, 55, 59, 64};
+    // Under "Keep Pattern Fixed" diagram m starts on degree m of the key's Ionian scale; the
+    // minor families walk their own scales the same way.
     static constexpr std::array<int, kModes> m_nTonicOffsets{0, 2, 4, 5, 7, 9, 11};
 
     int m_nKey = 0;        // pitch class of the natural letter: 0, 2, 4, 5, 7, 9 or 11
     int m_nAccidental = 0; // -1 flat, 0 natural, +1 sharp
     int m_nStyle = 0;      // 0 "Keep Key Fixed", 1 "Keep Pattern Fixed"; other values are kept
+    int m_nFamily = 0;     // a ScaleFamily; any other value is shown as Major
+    // MIDI note numbers of the open strings, lowest string first; only their pitch classes
+    // matter to the diagrams.
+    std::array<int, kStrings> m_nTuning = kStandardTuning;
 
     int GetKeyPitch() const;
+    // Pitch class 0..11 sounding at a fret of a string under the current tuning.
+    int GetPitchClass(int nFret, int nString) const;
     // 0 not in the scale of diagram nMode, 1 a scale note, 2 that diagram's tonic.
     int GetNoteRole(int nFret, int nString, int nMode) const;
+    // 0 not in the scale of diagram nMode, else 1..7 counted up from that diagram's tonic.
+    int GetDegree(int nFret, int nString, int nMode) const;
+    // Semitones 0..11 from diagram nMode's tonic up to the cell's pitch, in the scale or not.
+    int GetSemitones(int nFret, int nString, int nMode) const;
     std::string GetRootName(int nMode) const;
+
+    // Mode names of the current family; the short ones have at most six characters.
+    std::string_view GetModeName(int nMode) const;
+    std::string_view GetShortModeName(int nMode) const;
+    static std::string_view FamilyModeName(int nFamily, int nMode);
+    static std::string_view FamilyShortModeName(int nFamily, int nMode);
+
+    // A degree 1..7 with the accidentals that part it from the major scale on the same tonic:
+    // "b3", "#4", "bb7". Empty for a degree out of range or an interval more than two
+    // semitones away from the major scale's.
+    static std::string IntervalName(int nDegree, int nSemitones);
+    // A pitch class spelled by the program's rule: flats in a flat key, sharps otherwise.
+    std::string PitchName(int nPitchClass) const;
+    // The text a drawing shows in a cell; empty for LabelKind::None and for notes out of the
+    // scale of diagram nMode.
+    std::string GetNoteLabel(LabelKind kind, int nFret, int nString, int nMode) const;
 
     // Moves B#, E#, Cb and Fb to C, F, B and E natural; says which rule applied, if any.
     KeyRule NormaliseKey();
