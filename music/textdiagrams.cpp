@@ -15,9 +15,18 @@ char RoleMark(int role) {
     }
 }
 
+char CellMark(const CMusicModel& model, const TextDiagramOptions& options, int fret, int string,
+              int mode) {
+    if (options.degreeLabels) {
+        const int degree = model.GetDegree(fret, string, mode);
+        return degree == 0 ? '-' : static_cast<char>('0' + degree);
+    }
+    return RoleMark(model.GetNoteRole(fret, string, mode));
+}
+
 } // namespace
 
-std::string FormatDiagramsAsText(const CMusicModel& model) {
+std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOptions& options) {
     std::string text;
     for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
         if (mode > 0) {
@@ -25,7 +34,7 @@ std::string FormatDiagramsAsText(const CMusicModel& model) {
         }
         text += model.GetRootName(mode);
         text += ' ';
-        text += CMusicModel::m_strModeNames.at(static_cast<std::size_t>(mode));
+        text += model.GetModeName(mode);
         text += '\n';
         for (int fret = 1; fret <= CMusicModel::kFrets; ++fret) {
             if (fret < 10) {
@@ -33,8 +42,9 @@ std::string FormatDiagramsAsText(const CMusicModel& model) {
             }
             text += std::to_string(fret);
             text += ' ';
-            for (int string = 0; string < CMusicModel::kStrings; ++string) {
-                text += RoleMark(model.GetNoteRole(fret, string, mode));
+            for (int column = 0; column < CMusicModel::kStrings; ++column) {
+                const int string = options.leftHanded ? CMusicModel::kStrings - 1 - column : column;
+                text += CellMark(model, options, fret, string, mode);
             }
             text += '\n';
         }
