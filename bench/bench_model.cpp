@@ -1,4 +1,5 @@
 #include "music/musicmodel.h"
+#include "music/tuning.h"
 
 #include <benchmark/benchmark.h>
 
@@ -30,7 +31,56 @@ void BM_OnePictureOfModelCalls(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * (7 * 22 * 6 + 7));
 }
 
+// The same calls where the minor families spell their titles letter by letter and the open
+// strings come from a tuning other than standard.
+void BM_OnePictureHarmonicMinorPatternFixedDadgad(benchmark::State& state) {
+    CMusicModel model;
+    model.m_nKey = 4;
+    model.m_nAccidental = -1;
+    model.m_nStyle = 1;
+    model.m_nFamily = static_cast<int>(ScaleFamily::HarmonicMinor);
+    model.m_nTuning = FindTuningPreset("dadgad")->midi;
+    for (auto _ : state) {
+        for (int i = 0; i < CMusicModel::kModes; ++i) {
+            for (int j = 0; j < CMusicModel::kFrets; ++j) {
+                for (int k = 0; k < CMusicModel::kStrings; ++k) {
+                    int role = model.GetNoteRole(j + 1, k, i);
+                    benchmark::DoNotOptimize(role);
+                }
+            }
+        }
+        for (int i = 0; i < CMusicModel::kModes; ++i) {
+            std::string name = model.GetRootName(i);
+            benchmark::DoNotOptimize(name);
+        }
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * (7 * 22 * 6 + 7));
+}
+
+// A labelled picture asks for one note name per cell besides the roles.
+void BM_OnePictureOfNoteLabels(benchmark::State& state) {
+    CMusicModel model;
+    model.m_nKey = 4;
+    model.m_nAccidental = -1;
+    model.m_nStyle = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        for (int i = 0; i < CMusicModel::kModes; ++i) {
+            for (int j = 0; j < CMusicModel::kFrets; ++j) {
+                for (int k = 0; k < CMusicModel::kStrings; ++k) {
+                    std::string label = model.GetNoteLabel(LabelKind::Notes, j + 1, k, i);
+                    benchmark::DoNotOptimize(label);
+                }
+            }
+        }
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * (7 * 22 * 6));
+}
+
 BENCHMARK(BM_OnePictureOfModelCalls)->Arg(0)->Arg(1)->ArgName("style");
+BENCHMARK(BM_OnePictureHarmonicMinorPatternFixedDadgad);
+BENCHMARK(BM_OnePictureOfNoteLabels)->Arg(0)->Arg(1)->ArgName("style");
 
 } // namespace
 
