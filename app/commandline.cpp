@@ -1,13 +1,15 @@
 #include "app/commandline.h"
 
+#include "app/terminaltext.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("CommandLine", text);
-}
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 struct Parser {
     QCommandLineParser parser;
@@ -79,9 +81,10 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts) {
         const QString value = p.parser.value(p.key);
         opts.key = ParseKeyName(value.toStdString());
         if (!opts.key) {
-            opts.error = Tr("bad key \"%1\": use a letter A to G, optionally followed by b, #, "
-                            "\u266D or \u266F (for example Eb or F#)")
-                             .arg(value);
+            opts.error =
+                CommandLine::tr("bad key %1: use a letter A to G, optionally followed by b, "
+                                "#, \u266D or \u266F (for example Eb or F#)")
+                    .arg(Quoted(value));
             return false;
         }
     }
@@ -92,7 +95,7 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts) {
         } else if (value == QLatin1String("pattern")) {
             opts.style = 1;
         } else {
-            opts.error = Tr("bad style \"%1\": use key or pattern").arg(value);
+            opts.error = CommandLine::tr("bad style %1: use key or pattern").arg(Quoted(value));
             return false;
         }
     }
@@ -109,10 +112,12 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts) {
         const QString value = p.parser.value(spacing.option);
         spacing.target = ParseSpacing(value);
         if (!spacing.target) {
-            opts.error = Tr("bad --%1 spacing \"%2\": use a whole number of pixels from %3 to %4")
-                             .arg(spacing.option.names().constFirst(), value)
-                             .arg(kMinCommandLineSpacing)
-                             .arg(kMaxCommandLineSpacing);
+            opts.error =
+                CommandLine::tr("bad --%1 spacing %2: use a whole number of pixels from %3 "
+                                "to %4")
+                    .arg(spacing.option.names().constFirst(), Quoted(value))
+                    .arg(kMinCommandLineSpacing)
+                    .arg(kMaxCommandLineSpacing);
             return false;
         }
     }
@@ -129,7 +134,7 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     CommandLineOptions opts;
     Parser p;
     if (!p.parser.parse(arguments)) {
-        opts.error = p.parser.errorText();
+        opts.error = OneLine(p.parser.errorText());
         return opts;
     }
     if (p.parser.isSet(p.help)) {
@@ -143,7 +148,7 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     const bool text = p.parser.isSet(p.text);
     const bool exporting = p.parser.isSet(p.exportFile);
     if (text && exporting) {
-        opts.error = Tr("--text and --export cannot be used together");
+        opts.error = CommandLine::tr("--text and --export cannot be used together");
         return opts;
     }
     if (!ReadPictureOptions(p, opts)) {
@@ -153,12 +158,14 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     if (text || exporting) {
         opts.mode = text ? CommandLineOptions::Mode::Text : CommandLineOptions::Mode::Export;
         if (!positional.isEmpty()) {
-            opts.error = Tr("unexpected argument \"%1\"").arg(positional.constFirst());
+            opts.error =
+                CommandLine::tr("unexpected argument %1").arg(Quoted(positional.constFirst()));
         } else if (p.parser.isSet(p.print)) {
-            opts.error = Tr("--print opens the window's print path; it cannot be used with "
-                            "--text or --export");
+            opts.error =
+                CommandLine::tr("--print opens the window's print path; it cannot be used with "
+                                "--text or --export");
         } else if (text && p.parser.isSet(p.size)) {
-            opts.error = Tr("--size is only for --export");
+            opts.error = CommandLine::tr("--size is only for --export");
         }
         if (!opts.error.isEmpty()) {
             return opts;
@@ -169,23 +176,25 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
                 const QString value = p.parser.value(p.size);
                 opts.size = ParseSize(value);
                 if (!opts.size) {
-                    opts.error = Tr("bad size \"%1\": use WIDTHxHEIGHT in pixels, each from 1 to "
-                                    "16384 (for example 900x720)")
-                                     .arg(value);
+                    opts.error =
+                        CommandLine::tr("bad size %1: use WIDTHxHEIGHT in pixels, each from 1 "
+                                        "to 16384 (for example 900x720)")
+                            .arg(Quoted(value));
                 }
             }
         }
         return opts;
     }
     if (opts.HasOverrides() || p.parser.isSet(p.size)) {
-        opts.error = Tr("--key, --style, --string, --fret, --neck and --size need --text or "
-                        "--export; the window always starts at C natural with the stored "
-                        "preferences");
+        opts.error =
+            CommandLine::tr("--key, --style, --string, --fret, --neck and --size need --text or "
+                            "--export; the window always starts at C natural with the stored "
+                            "preferences");
         return opts;
     }
     if (positional.size() > 1) {
-        opts.error = Tr("only one document can be opened; got \"%1\" and \"%2\"")
-                         .arg(positional.at(0), positional.at(1));
+        opts.error = CommandLine::tr("only one document can be opened; got %1 and %2")
+                         .arg(Quoted(positional.at(0)), Quoted(positional.at(1)));
         return opts;
     }
     opts.documentPath = positional.value(0);
@@ -194,29 +203,33 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
 }
 
 QString CommandLineHelp() {
-    return Tr("Usage: varnel [FILE]\n"
-              "       varnel --print [FILE]\n"
-              "       varnel --text [--key K] [--style key|pattern]\n"
-              "       varnel --export FILE.png|FILE.svg|FILE.pdf [--key K] [--style key|pattern]\n"
-              "              [--string N] [--fret N] [--neck N] [--size WxH]\n"
-              "\n"
-              "Shows the seven mode patterns of a key on the guitar neck.\n"
-              "\n"
-              "Options:\n"
-              "  --text             print the seven diagrams as text and exit\n"
-              "  --export FILE      write the picture to FILE (PNG, SVG or PDF) and exit\n"
-              "  --key K            key letter A to G with an optional b, #, \u266D or \u266F "
-              "(default C)\n"
-              "  --style STYLE      key: keep the key fixed; pattern: keep the pattern fixed\n"
-              "                     (default: the stored preference)\n"
-              "  --string N         string spacing in pixels (1 to 1000)\n"
-              "  --fret N           fret spacing in pixels (1 to 1000)\n"
-              "  --neck N           spacing between the necks in pixels (1 to 1000)\n"
-              "  --size WxH         window size the export stands for (PNG and SVG: the image "
-              "size)\n"
-              "  --print            print the diagrams to the current printer and exit\n"
-              "  -h, --help         show this help and exit\n"
-              "  -v, --version      show the version and exit\n");
+    return CommandLine::tr(
+        "Usage: varnel [FILE]\n"
+        "       varnel --print [FILE]\n"
+        "       varnel --text [--key K] [--style key|pattern]\n"
+        "       varnel --export FILE.png|FILE.svg|FILE.pdf [--key K] [--style key|pattern]\n"
+        "              [--string N] [--fret N] [--neck N] [--size WxH]\n"
+        "\n"
+        "Shows the seven mode patterns of a key on the guitar neck.\n"
+        "\n"
+        "Options:\n"
+        "  --text             print the seven diagrams as text and exit\n"
+        "  --export FILE      write the picture to FILE (PNG, SVG or PDF) and exit\n"
+        "  --key K            key letter A to G with an optional b, #, \u266D or \u266F "
+        "(default C)\n"
+        "  --style STYLE      key: keep the key fixed; pattern: keep the pattern fixed\n"
+        "                     (default: the stored preference)\n"
+        "  --string N         string spacing in pixels (1 to 1000)\n"
+        "  --fret N           fret spacing in pixels (1 to 1000)\n"
+        "  --neck N           spacing between the necks in pixels (1 to 1000)\n"
+        "  --size WxH         window size the export stands for (PNG and SVG: the image "
+        "size)\n"
+        "  --print            print the diagrams to the current printer and exit\n"
+        "  -h, --help         show this help and exit\n"
+        "  -v, --version      show the version and exit\n"
+        "\n"
+        "Exit status: 0 success, 1 a failure to read or write (the reason is printed),\n"
+        "2 a bad command line.\n");
 }
 
 QString CommandLineVersion() {

@@ -2,6 +2,8 @@
 
 #include "app/commandline.h"
 #include "app/settingslocation.h"
+#include "app/terminaltext.h"
+#include "settings/conffile.h"
 #include "settings/settingsstore.h"
 #include "view/neckdrawing.h"
 #include "view/neckprefs.h"
@@ -9,7 +11,9 @@
 #include "view/printframework.h"
 #include "view/recordingsurface.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
@@ -21,8 +25,9 @@
 #include <QTemporaryFile>
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -38,16 +43,11 @@ enum class Format {
 constexpr int kMaxImageSide = 16384;
 constexpr qint64 kMaxFittingPixels = qint64{1} << 26;
 constexpr int kRefused = 2;
+constexpr int kWriteFailed = 1;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("Export", text);
-}
-
-int Refuse(const QString& message) {
-    const QByteArray bytes = QStringLiteral("varnel: %1\n").arg(message).toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
-    return kRefused;
-}
+class Export {
+    Q_DECLARE_TR_FUNCTIONS(Export)
+};
 
 std::optional<Format> FormatOf(const QString& path) {
     const QString suffix = QFileInfo(path).suffix().toLower();
@@ -127,24 +127,48 @@ bool PaintScreenPass(CNeckDrawing& drawing, QPaintDevice& device, QSize size) {
     return painter.end();
 }
 
-bool WritePng(CNeckDrawing& drawing, QSize size, QIODevice& output) {
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull()) {
-        return false;
-    }
-    image.fill(Qt::white);
-    return PaintScreenPass(drawing, image, size) && image.save(&output, "PNG");
+// The picture's bytes in the file's format, or why it could not be made.
+struct Rendered {
+    QByteArray bytes;
+    QString error;
+};
+
+Rendered NotDrawn(QSize size) {
+    return {{},
+            Export::tr("the %1\u00D7%2 picture could not be drawn (not enough memory?)")
+                .arg(size.width())
+                .arg(size.height())};
 }
 
-bool WriteSvg(CNeckDrawing& drawing, QSize size, QIODevice& output) {
-    QSvgGenerator generator;
-    generator.setOutputDevice(&output);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setResolution(ImageDpi());
-    generator.setTitle(QStringLiteral("Varnel"));
-    // A failed write shows when the output is committed.
-    return PaintScreenPass(drawing, generator, size);
+Rendered RenderPng(CNeckDrawing& drawing, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull()) {
+        return NotDrawn(size);
+    }
+    image.fill(Qt::white);
+    QBuffer buffer;
+    if (!PaintScreenPass(drawing, image, size) || !buffer.open(QIODevice::WriteOnly) ||
+        !image.save(&buffer, "PNG")) {
+        return NotDrawn(size);
+    }
+    return {buffer.data(), {}};
+}
+
+Rendered RenderSvg(CNeckDrawing& drawing, QSize size) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&buffer);
+        generator.setSize(size);
+        generator.setViewBox(QRect(QPoint(0, 0), size));
+        generator.setResolution(ImageDpi());
+        generator.setTitle(QStringLiteral("Varnel"));
+        if (!PaintScreenPass(drawing, generator, size)) {
+            return NotDrawn(size);
+        }
+    }
+    return {buffer.data(), {}};
 }
 
 // The export's share of printing: what the view's printing hooks do, for a window of the given
@@ -175,12 +199,12 @@ QPageSize LocalePageSize() {
                                                                                 : QPageSize::A4);
 }
 
-// The printed page through the print path; the printer writes a file of its own, which is
-// then copied into the output so that the target appears only when everything succeeded.
-bool WritePdf(CNeckDrawing& drawing, QSize clientSize, QIODevice& output) {
+// The printed page through the print path. The printer writes a file of its own, whose bytes
+// are taken only when the document is complete.
+Rendered RenderPdf(CNeckDrawing& drawing, QSize clientSize) {
     QTemporaryFile pdf;
     if (!pdf.open()) {
-        return false;
+        return {{}, Export::tr("no temporary file for the PDF: %1").arg(pdf.errorString())};
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -189,11 +213,27 @@ bool WritePdf(CNeckDrawing& drawing, QSize clientSize, QIODevice& output) {
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setDocName(QStringLiteral("Varnel"));
     CExportPrintClient client(drawing, clientSize);
-    if (!RunPrintJob(client, printer, CPrintInfo::Kind::Direct, nullptr)) {
-        return false;
-    }
+    const bool printed = RunPrintJob(client, printer, CPrintInfo::Kind::Direct, nullptr);
     const QByteArray bytes = pdf.readAll();
-    return !bytes.isEmpty() && output.write(bytes) == bytes.size();
+    // A PDF ends with its end-of-file marker; one without it was cut short.
+    if (!printed || !bytes.trimmed().endsWith("%%EOF")) {
+        return {{},
+                Export::tr("the PDF could not be made in %1 (is the disk full?)")
+                    .arg(Quoted(QDir::tempPath()))};
+    }
+    return {bytes, {}};
+}
+
+// A target that exists and is not a regular file (a device, a FIFO, a socket, a folder, also
+// behind a link) is never replaced or written into.
+bool IsUnsuitableTarget(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+int CannotWrite(const QString& path, const QString& reason) {
+    ReportError(Export::tr("cannot write %1: %2").arg(Quoted(path), reason));
+    return kWriteFailed;
 }
 
 } // namespace
@@ -202,36 +242,46 @@ int RunExport(const CommandLineOptions& options) {
     const QString path = options.exportFile;
     const std::optional<Format> format = FormatOf(path);
     if (!format) {
-        return Refuse(
-            Tr("cannot export to \"%1\": the file name must end in .png, .svg or .pdf").arg(path));
+        ReportError(Export::tr("cannot export to %1: the file name must end in .png, .svg or .pdf")
+                        .arg(Quoted(path)));
+        return kRefused;
     }
+    if (IsUnsuitableTarget(path)) {
+        return CannotWrite(path, Export::tr("it is not a regular file"));
+    }
+    // The old file stays until the new one is complete; a failed write leaves nothing behind.
+    // Unbuffered: a buffered QSaveFile takes a short write on a full disk for success.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Refuse(Tr("cannot write \"%1\": %2").arg(path, file.errorString()));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return CannotWrite(path, file.errorString());
     }
 
     CNeckDrawing drawing;
     SetUpDrawing(drawing, options);
     const QSize size = options.size ? *options.size : FittingSize(drawing);
 
-    bool written = false;
+    Rendered rendered;
     switch (*format) {
     case Format::Png:
-        written = WritePng(drawing, size, file);
+        rendered = RenderPng(drawing, size);
         break;
     case Format::Svg:
-        written = WriteSvg(drawing, size, file);
+        rendered = RenderSvg(drawing, size);
         break;
     case Format::Pdf:
-        written = WritePdf(drawing, size, file);
+        rendered = RenderPdf(drawing, size);
         break;
     }
-    if (!written) {
+    if (!rendered.error.isEmpty()) {
+        return CannotWrite(path, rendered.error);
+    }
+    if (!WriteAll(file, rendered.bytes)) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return Refuse(Tr("could not write \"%1\"").arg(path));
+        return CannotWrite(path, reason);
     }
     if (!file.commit()) {
-        return Refuse(Tr("could not write \"%1\": %2").arg(path, file.errorString()));
+        return CannotWrite(path, file.errorString());
     }
     return 0;
 }

@@ -3,5 +3,6 @@
 struct CommandLineOptions;
 
 // varnel --export FILE: writes the picture as PNG, SVG or PDF without any window. Returns the
-// exit status: 0 written, 2 refused (nothing is left behind).
+// exit status: 0 written, 1 the file could not be written (the old one is kept), 2 a file name
+// that names no format. Nothing half-written is ever left behind.
 int RunExport(const CommandLineOptions& options);

@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 #include "app/exportfront.h"
+#include "app/qtmessagefilter.h"
+#include "app/terminaltext.h"
 #include "app/textfront.h"
 #include "app/varnelapp.h"
 
@@ -8,17 +10,39 @@
 #include <QFile>
 #include <QStringList>
 
-#include <cstdio>
+#include <optional>
 
 namespace {
+
+class Main {
+    Q_DECLARE_TR_FUNCTIONS(Main)
+};
 
 QStringList Arguments(int argc, char** argv) {
     QStringList arguments;
     arguments.reserve(argc);
     for (int i = 0; i < argc; ++i) {
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(QFile::decodeName(argv[i]));
     }
     return arguments;
+}
+
+// An argument that does not survive decoding (a file name that is not valid in the system's
+// encoding) would be used under another name; it is refused instead.
+std::optional<QString> UndecodableArgument(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(bytes)) != bytes) {
+            QString shown;
+            for (const char c : bytes) {
+                const auto byte = static_cast<unsigned char>(c);
+                shown += byte < 0x80 ? QString(QLatin1Char(c))
+                                     : QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+            }
+            return shown;
+        }
+    }
+    return std::nullopt;
 }
 
 // The headless fronts keep Qt away from their arguments: Qt would take "--style pattern" for a
@@ -44,9 +68,17 @@ void EnsureRuntimeFolder() {
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 }
 
-void Print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+int RunWindow(int argc, char** argv, const CommandLineOptions& options) {
+    // Until the window is up, a failure is the program's one line; afterwards Qt speaks freely.
+    std::optional<CQtMessageFilter> quiet;
+    quiet.emplace(options.printDirect ? Main::tr("cannot print") : Main::tr("cannot start"));
+    QApplication app(argc, argv);
+    CVarnelApp varnel;
+    if (!varnel.InitInstance(options)) {
+        return varnel.ExitCode();
+    }
+    quiet.reset();
+    return QApplication::exec();
 }
 
 } // namespace
@@ -54,24 +86,30 @@ void Print(std::FILE* stream, const QString& text) {
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Varnel"));
     QCoreApplication::setOrganizationName(QStringLiteral("Dovrane Software"));
+    if (const std::optional<QString> bad = UndecodableArgument(argc, argv)) {
+        ReportError(Main::tr("cannot use the argument \"%1\": it is not valid text in the "
+                             "system's encoding; rename the file")
+                        .arg(*bad));
+        return 2;
+    }
     const CommandLineOptions options = ParseCommandLine(Arguments(argc, argv));
     if (!options.error.isEmpty()) {
-        Print(stderr, QStringLiteral("varnel: %1\n").arg(options.error));
+        ReportError(options.error);
         return 2;
     }
     switch (options.mode) {
     case CommandLineOptions::Mode::Help:
-        Print(stdout, CommandLineHelp());
-        return 0;
+        return WriteToStdout(CommandLineHelp().toLocal8Bit());
     case CommandLineOptions::Mode::Version:
-        Print(stdout, CommandLineVersion());
-        return 0;
+        return WriteToStdout(CommandLineVersion().toLocal8Bit());
     case CommandLineOptions::Mode::Text: {
+        const CQtMessageFilter quiet(Main::tr("cannot print the diagrams as text"));
         ProgramNameOnly name(argv);
         QCoreApplication app(name.argc, name.argv);
         return RunTextFront(options);
     }
     case CommandLineOptions::Mode::Export: {
+        const CQtMessageFilter quiet(Main::tr("cannot export"));
         // The picture needs fonts and a paint device, never a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         EnsureRuntimeFolder();
@@ -82,10 +120,5 @@ int main(int argc, char** argv) {
     case CommandLineOptions::Mode::Window:
         break;
     }
-    QApplication app(argc, argv);
-    CVarnelApp varnel;
-    if (!varnel.InitInstance(options)) {
-        return varnel.ExitCode();
-    }
-    return QApplication::exec();
+    return RunWindow(argc, argv, options);
 }

@@ -1,13 +1,22 @@
 #include "app/recentfilelist.h"
 
+#include "settings/conffile.h"
+
 #include <QFileInfo>
-#include <QSettings>
 
 namespace {
 
-QString EntryKey(int index) {
-    return QStringLiteral("Recent File List/File%1").arg(index + 1);
+const QString& ListGroup() {
+    static const QString group = QStringLiteral("Recent File List");
+    return group;
 }
+
+QString EntryKey(int index) {
+    return QStringLiteral("File%1").arg(index + 1);
+}
+
+// Longer than any path the system takes: not an entry this program wrote.
+constexpr qsizetype kMaxPathLength = 4096;
 
 } // namespace
 
@@ -17,30 +26,49 @@ CRecentFileList::CRecentFileList(QString strFile, int nSize)
 
 void CRecentFileList::ReadList() {
     m_entries.clear();
-    if (m_strFile.isEmpty() || !QFileInfo(m_strFile).isFile()) {
+    if (m_strFile.isEmpty()) {
         return;
     }
-    const QSettings profile(m_strFile, QSettings::IniFormat);
+    const CConfFile file(m_strFile);
+    file.RemoveStaleTemporaries();
+    const CConfFile::Contents contents = file.Read();
+    if (contents.status != CConfFile::Contents::Status::Read) {
+        return;
+    }
+    const CIniFile ini(contents.data);
     for (int i = 0; i < m_nSize; ++i) {
-        const QString path = profile.value(EntryKey(i)).toString();
-        if (!path.isEmpty() && !m_entries.contains(path)) {
+        const std::optional<CIniValue> value = ini.Value(ListGroup(), EntryKey(i));
+        if (!value || value->kind != CIniValue::Kind::Text) {
+            continue;
+        }
+        const QString& path = value->text;
+        if (!path.isEmpty() && path.size() <= kMaxPathLength && !m_entries.contains(path)) {
             m_entries.append(path);
         }
     }
 }
 
-void CRecentFileList::WriteList() const {
+bool CRecentFileList::WriteList() const {
     if (m_strFile.isEmpty()) {
-        return;
+        return false;
     }
-    QSettings profile(m_strFile, QSettings::IniFormat);
-    for (int i = 0; i < m_nSize; ++i) {
-        if (i < m_entries.size()) {
-            profile.setValue(EntryKey(i), m_entries.at(i));
-        } else {
-            profile.remove(EntryKey(i));
+    return CConfFile(m_strFile).Update([this](CIniFile& ini) {
+        for (int i = 0; i < m_nSize; ++i) {
+            if (i < m_entries.size()) {
+                ini.SetText(ListGroup(), EntryKey(i), m_entries.at(i));
+            } else {
+                ini.Remove(ListGroup(), EntryKey(i));
+            }
         }
-    }
+        // A garbled file can swallow what was set; then it is left as it is.
+        for (int i = 0; i < m_entries.size(); ++i) {
+            const std::optional<CIniValue> stored = ini.Value(ListGroup(), EntryKey(i));
+            if (!stored || stored->text != m_entries.at(i)) {
+                return false;
+            }
+        }
+        return true;
+    });
 }
 
 void CRecentFileList::Add(const QString& strPath) {

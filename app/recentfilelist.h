@@ -9,8 +9,11 @@ class CRecentFileList {
 public:
     CRecentFileList(QString strFile, int nSize);
 
+    // A file that is missing, unusable or garbled gives an empty list; entries that are not
+    // text are skipped.
     void ReadList();
-    void WriteList() const;
+    // False when the list could not be stored; the file is then as it was.
+    bool WriteList() const;
 
     // Puts the path first, dropping an older entry for the same file and the oldest beyond
     // the list's size.

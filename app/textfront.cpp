@@ -2,12 +2,11 @@
 
 #include "app/commandline.h"
 #include "app/settingslocation.h"
+#include "app/terminaltext.h"
 #include "music/musicmodel.h"
 #include "music/textdiagrams.h"
 #include "settings/settingsstore.h"
 #include "view/neckprefs.h"
-
-#include <cstdio>
 
 int RunTextFront(const CommandLineOptions& options) {
     CMusicModel model;
@@ -24,7 +23,5 @@ int RunTextFront(const CommandLineOptions& options) {
         model.m_nAccidental = options.key->accidental;
         model.NormaliseKey();
     }
-    const std::string text = FormatDiagramsAsText(model);
-    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    return std::fflush(stdout) == 0 && written ? 0 : 1;
+    return WriteToStdout(QByteArray::fromStdString(FormatDiagramsAsText(model)));
 }

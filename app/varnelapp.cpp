@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 #include "app/mainframe.h"
 #include "app/settingslocation.h"
+#include "app/terminaltext.h"
 #include "dialogs/aboutdlg.h"
 #include "res/resource.h"
 #include "view/printframework.h"
@@ -14,8 +15,6 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QPrinter>
-
-#include <cstdio>
 
 CVarnelApp::CVarnelApp()
     : m_pPrinter(std::make_unique<QPrinter>()) {}
@@ -45,10 +44,8 @@ void CVarnelApp::LoadStdProfileSettings(int nMaxMRU) {
 bool CVarnelApp::ProcessShellCommand(const CommandLineOptions& options) {
     if (!options.documentPath.isEmpty()) {
         if (!m_doc.OnOpenDocument(options.documentPath)) {
-            const QString message =
-                tr("varnel: cannot open \"%1\": no readable file of that name\n")
-                    .arg(QDir::toNativeSeparators(options.documentPath));
-            std::fputs(message.toLocal8Bit().constData(), stderr);
+            ReportError(tr("cannot open %1: no readable file of that name")
+                            .arg(Quoted(QDir::toNativeSeparators(options.documentPath))));
             m_nExitCode = 1;
             return false;
         }
@@ -74,10 +71,7 @@ bool CVarnelApp::ProcessShellCommand(const CommandLineOptions& options) {
         frame.ensurePolished();
         frame.layout()->activate();
         if (!frame.View()->OnFilePrintDirect()) {
-            std::fputs(tr("varnel: nothing was printed: no printer could be started\n")
-                           .toLocal8Bit()
-                           .constData(),
-                       stderr);
+            ReportError(tr("nothing was printed: no printer could be started"));
             m_nExitCode = 1;
         }
         return false;

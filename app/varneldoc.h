@@ -7,7 +7,8 @@
 class CVarnelDoc {
 public:
     bool OnNewDocument();
-    // True when the file can be opened for reading; nothing is read from it.
+    // True when the path names a regular file that can be opened for reading; nothing is read
+    // from it.
     bool OnOpenDocument(const QString& strPath);
 
     const QString& GetPathName() const { return m_strPathName; }

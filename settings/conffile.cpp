@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,11 +39,23 @@ bool WriteAtomically(const QString& path, const QByteArray& data) {
     // its place only when everything was written; on failure QSaveFile removes it. Unbuffered,
     // because a buffered QSaveFile takes a short write on a full disk for success.
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-           file.write(data) == data.size() && file.commit();
+    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && WriteAll(file, data) &&
+           file.commit();
 }
 
 } // namespace
+
+bool WriteAll(QIODevice& device, const QByteArray& data) {
+    qsizetype written = 0;
+    while (written < data.size()) {
+        const qint64 step = device.write(data.constData() + written, data.size() - written);
+        if (step <= 0) {
+            return false;
+        }
+        written += step;
+    }
+    return true;
+}
 
 CConfFile::CConfFile(QString path)
     : m_path(std::move(path)) {}
@@ -59,10 +72,16 @@ CConfFile::Contents CConfFile::Read() const {
     if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > kMaxBytes) {
         return {Status::Unusable, {}};
     }
-    // The size is read again as it is, in case the file grew since fstat.
-    QByteArray data(static_cast<qsizetype>(kMaxBytes + 1), Qt::Uninitialized);
+    // Read to the end rather than to the size fstat gave: the file may grow meanwhile.
+    QByteArray data(static_cast<qsizetype>(info.st_size) + 1, Qt::Uninitialized);
     qsizetype filled = 0;
-    while (filled < data.size()) {
+    for (;;) {
+        if (filled == data.size()) {
+            if (filled > kMaxBytes) {
+                break;
+            }
+            data.resize(std::min<qsizetype>(2 * filled, kMaxBytes + 1));
+        }
         const ssize_t got =
             ::read(fd.Get(), data.data() + filled, static_cast<std::size_t>(data.size() - filled));
         if (got < 0 && errno == EINTR) {

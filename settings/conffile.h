@@ -3,9 +3,15 @@
 #include "settings/inifile.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <functional>
+
+// Writes every byte or fails: a write that stops short (a full disk reports the shortfall only
+// on the next attempt) is carried on until the device gives its error, which errorString() then
+// names.
+bool WriteAll(QIODevice& device, const QByteArray& data);
 
 // One settings file on disk, read and replaced so that no file content or file type can hang,
 // crash or cost the program data: only a regular file of at most kMaxBytes is read (opened

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct Run {
@@ -66,6 +68,8 @@ private Q_SLOTS:
     void helpAndVersion_data();
     void helpAndVersion();
     void exportIsSilentWithoutADisplay();
+    void hostileRunsEndInOneLine_data();
+    void hostileRunsEndInOneLine();
 
 private:
     Run RunVarnel(const QStringList& arguments);
@@ -216,6 +220,119 @@ void TestCli::exportIsSilentWithoutADisplay() {
     QCOMPARE(process.readAllStandardError(), QByteArray());
     QCOMPARE(process.exitCode(), 0);
     QVERIFY(!QImage(png).isNull());
+}
+
+void TestCli::hostileRunsEndInOneLine_data() {
+    QTest::addColumn<QString>("setUp");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // empty: nothing on stderr, C natural on stdout
+
+    QTest::newRow("full disk keeps the old file")
+        << "full disk" << QStringList{"--export", "@/disk/old.svg"} << 1
+        << "\"@/disk/old.svg\": No space left on device";
+    QTest::newRow("control characters are escaped")
+        << "" << QStringList{"--text", "--key", "E\x1b[31m\nx"} << 2 << "\"E\\x1b[31m\\nx\"";
+    QTest::newRow("help into a full stdout") << "full stdout" << QStringList{"--help"} << 1
+                                             << "standard output: No space left on device";
+    QTest::newRow("version into a full stdout") << "full stdout" << QStringList{"--version"} << 1
+                                                << "standard output: No space left on device";
+    QTest::newRow("text into a full stdout") << "full stdout" << QStringList{"--text"} << 1
+                                             << "standard output: No space left on device";
+    QTest::newRow("nested variants in the settings")
+        << "nested settings" << QStringList{"--text"} << 0 << "";
+    QTest::newRow("FIFO in the settings' place")
+        << "fifo settings" << QStringList{"--text"} << 0 << "";
+    QTest::newRow("FIFO as the document")
+        << "" << QStringList{"@/fifo"} << 1 << "cannot open \"@/fifo\"";
+    QTest::newRow("print without a display")
+        << "no display" << QStringList{"--print"} << 1 << "cannot print: no display";
+    QTest::newRow("file name that is not UTF-8")
+        << "" << QStringList{"--export", "bad\\377.png"} << 2 << "\"bad\\xff.png\"";
+}
+
+void TestCli::hostileRunsEndInOneLine() {
+    QFETCH(QString, setUp);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString disk = work.filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(disk));
+    QCOMPARE(::mkfifo(QFile::encodeName(work.filePath(QStringLiteral("fifo"))).constData(), 0600),
+             0);
+    const QByteArray oldFile("<svg>the old picture</svg>");
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config->path());
+    const QString settings = SettingsFile(*m_config);
+    if (setUp == QLatin1String("full disk")) {
+        // A file system of 64 KiB, too small for the picture; only root may mount one.
+        if (QProcess::execute(QStringLiteral("mount"),
+                              {"-t", "tmpfs", "-o", "size=64k", "tmpfs", disk}) != 0) {
+            QSKIP("cannot mount a small file system here (needs root)");
+        }
+        QFile old(disk + QStringLiteral("/old.svg"));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        QCOMPARE(old.write(oldFile), oldFile.size());
+    } else if (setUp == QLatin1String("full stdout")) {
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    } else if (setUp == QLatin1String("nested settings")) {
+        QByteArray nested("[Prefs]\nStyle=@Variant(");
+        for (int i = 0; i < 30000; ++i) {
+            nested += "\\0\\0\\0\\t\\0\\0\\0\\0\\x1";
+        }
+        WriteSettings(*m_config, nested + ")\n");
+    } else if (setUp == QLatin1String("fifo settings")) {
+        QVERIFY(QDir().mkpath(QFileInfo(settings).absolutePath()));
+        QCOMPARE(::mkfifo(QFile::encodeName(settings).constData(), 0600), 0);
+    } else if (setUp == QLatin1String("no display")) {
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+    }
+    for (QString& argument : arguments) {
+        argument.replace(QLatin1Char('@'), work.path());
+    }
+    process.setProcessEnvironment(environment);
+    // Arguments go through the shell's printf so that bytes which are not UTF-8 reach the program
+    // as they are.
+    QStringList shellArguments{
+        QStringLiteral("-c"),
+        QStringLiteral("i=0; for a; do b=$(printf \"x$a\"); set -- \"$@\" "
+                       "\"${b#x}\"; i=$((i+1)); done; shift $i; exec \"$0\" \"$@\""),
+        QStringLiteral(VARNEL_EXECUTABLE)};
+    for (const QString& argument : arguments) {
+        shellArguments << QString(argument).replace(QLatin1Char('%'), QLatin1String("%%"));
+    }
+    process.start(QStringLiteral("/bin/sh"), shellArguments);
+    const bool finished = process.waitForStarted() && process.waitForFinished(30000);
+    if (setUp == QLatin1String("full disk")) {
+        const QByteArray kept = [&] {
+            QFile old(disk + QStringLiteral("/old.svg"));
+            return old.open(QIODevice::ReadOnly) ? old.readAll() : QByteArray();
+        }();
+        const QStringList left =
+            QDir(disk).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        QProcess::execute(QStringLiteral("umount"), {disk});
+        QCOMPARE(kept, oldFile);
+        QCOMPARE(left, QStringList{"old.svg"});
+    }
+    QVERIFY2(finished, "hung or did not start");
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    const QString error = QString::fromLocal8Bit(process.readAllStandardError());
+    if (message.isEmpty()) {
+        QCOMPARE(error, QString());
+        QCOMPARE(process.readAllStandardOutput(), ExpectedText(0, 0, 0));
+        return;
+    }
+    QCOMPARE(error.count(QLatin1Char('\n')), 1);
+    QVERIFY2(error.startsWith(QLatin1String("varnel: ")), qPrintable(error));
+    QVERIFY2(error.contains(QString(message).replace(QLatin1Char('@'), work.path())),
+             qPrintable(error));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

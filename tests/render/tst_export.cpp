@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 CommandLineOptions Options(const QStringList& arguments) {
@@ -164,26 +166,34 @@ private Q_SLOTS:
 
     void refusedLeavesNothing_data() {
         QTest::addColumn<QString>("name");
-        QTest::newRow("unknown extension") << "picture.gif";
-        QTest::newRow("no extension") << "picture";
-        QTest::newRow("folder that is a file") << "plain.txt/picture.png";
-        QTest::newRow("missing folder") << "missing/picture.svg";
-        QTest::newRow("target is a folder") << "folder.pdf";
-        QTest::newRow("under /proc") << "/proc/varnel-export.png";
+        QTest::addColumn<int>("status");
+        QTest::newRow("unknown extension") << "picture.gif" << 2;
+        QTest::newRow("no extension") << "picture" << 2;
+        QTest::newRow("folder that is a file") << "plain.txt/picture.png" << 1;
+        QTest::newRow("missing folder") << "missing/picture.svg" << 1;
+        QTest::newRow("target is a folder") << "folder.pdf" << 1;
+        QTest::newRow("under /proc") << "/proc/varnel-export.png" << 1;
+        QTest::newRow("FIFO") << "fifo.svg" << 1;
+        QTest::newRow("link to a device") << "device.png" << 1;
     }
     void refusedLeavesNothing() {
         QFETCH(QString, name);
+        QFETCH(int, status);
         QTemporaryDir dir;
         {
             QFile plain(dir.filePath("plain.txt"));
             QVERIFY(plain.open(QIODevice::WriteOnly));
         }
         QVERIFY(QDir(dir.path()).mkdir("folder.pdf"));
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo.svg")).constData(), 0600), 0);
+        QVERIFY(QFile::link("/dev/null", dir.filePath("device.png")));
         const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
         const QString path = name.startsWith('/') ? name : dir.filePath(name);
-        QCOMPARE(RunExport(Options({"--export", path})), 2);
+        // A FIFO target would block an export that opened it; a hang fails the test.
+        QCOMPARE(RunExport(Options({"--export", path})), status);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
-        QVERIFY(!QFileInfo(path).isFile());
+        QVERIFY(!QFileInfo(path).isFile() || QFileInfo(path).isSymLink());
+        QCOMPARE(QFileInfo(dir.filePath("device.png")).symLinkTarget(), QString("/dev/null"));
     }
 
     void existingFileIsReplaced() {
