@@ -21,6 +21,13 @@ struct Parser {
     QCommandLineOption fretSpacing{QStringLiteral("fret"), QString(), QStringLiteral("N")};
     QCommandLineOption neckSpacing{QStringLiteral("neck"), QString(), QStringLiteral("N")};
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("WxH")};
+    QCommandLineOption fit{QStringLiteral("fit")};
+    QCommandLineOption theme{QStringLiteral("theme"), QString(), QStringLiteral("THEME")};
+    QCommandLineOption labels{QStringLiteral("labels"), QString(), QStringLiteral("KIND")};
+    QCommandLineOption leftHanded{QStringLiteral("left-handed")};
+    QCommandLineOption tuning{QStringLiteral("tuning"), QString(), QStringLiteral("TUNING")};
+    QCommandLineOption family{QStringLiteral("family"), QString(), QStringLiteral("FAMILY")};
+    QCommandLineOption fretNumbers{QStringLiteral("fret-numbers")};
     QCommandLineOption print{QStringLiteral("print")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
@@ -28,7 +35,8 @@ struct Parser {
     Parser() {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({text, exportFile, key, style, stringSpacing, fretSpacing, neckSpacing,
-                           size, print, help, version});
+                           size, fit, theme, labels, leftHanded, tuning, family, fretNumbers, print,
+                           help, version});
         AddQtOptions();
     }
 
@@ -75,8 +83,42 @@ std::optional<QSize> ParseSize(const QString& value) {
     return QSize(width, height);
 }
 
+// A preset's name or six note names, lowest string first.
+bool ReadTuning(const QString& value, CommandLineOptions& opts) {
+    const std::string text = value.toStdString();
+    if (const TuningPreset* preset = FindTuningPreset(text)) {
+        opts.tuning = preset->midi;
+        return true;
+    }
+    const TuningParse parsed = ParseTuning(text);
+    if (parsed.midi) {
+        opts.tuning = parsed.midi;
+        return true;
+    }
+    QStringList names;
+    for (const TuningPreset& preset : TuningPresets()) {
+        names << QString::fromLatin1(preset.id.data(), static_cast<qsizetype>(preset.id.size()));
+    }
+    const QString accepted =
+        CommandLine::tr("use %1, or six note names, lowest string first (for example \"D A D G "
+                        "B E\")")
+            .arg(names.join(QStringLiteral(", ")));
+    if (!parsed.badEntry.empty()) {
+        opts.error =
+            CommandLine::tr("bad tuning %1: %2 is not a note; %3")
+                .arg(Quoted(value), Quoted(QString::fromStdString(parsed.badEntry)), accepted);
+    } else {
+        opts.error = CommandLine::tr("bad tuning %1: it has %2 notes, not 6; %3")
+                         .arg(Quoted(value))
+                         .arg(parsed.count)
+                         .arg(accepted);
+    }
+    return false;
+}
+
 // Reads the options that shape a picture; returns false with opts.error set on a bad value.
-bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts) {
+// pictureMode: --text or --export, where every value must be the program's own.
+bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureMode) {
     if (p.parser.isSet(p.key)) {
         const QString value = p.parser.value(p.key);
         opts.key = ParseKeyName(value.toStdString());
@@ -94,11 +136,41 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts) {
             opts.style = 0;
         } else if (value == QLatin1String("pattern")) {
             opts.style = 1;
+        } else if (!pictureMode) {
+            // The window's mode: Qt takes any other name as a widget style ("-style Fusion").
         } else {
             opts.error = CommandLine::tr("bad style %1: use key or pattern").arg(Quoted(value));
             return false;
         }
     }
+    if (p.parser.isSet(p.labels)) {
+        const QString value = p.parser.value(p.labels);
+        static const QStringList kinds{QStringLiteral("none"), QStringLiteral("notes"),
+                                       QStringLiteral("degrees"), QStringLiteral("intervals")};
+        if (!kinds.contains(value)) {
+            opts.error = CommandLine::tr("bad labels %1: use none, notes, degrees or intervals")
+                             .arg(Quoted(value));
+            return false;
+        }
+        opts.labels = static_cast<LabelKind>(kinds.indexOf(value));
+    }
+    if (p.parser.isSet(p.family)) {
+        const QString value = p.parser.value(p.family);
+        static const QStringList families{QStringLiteral("major"), QStringLiteral("harmonic-minor"),
+                                          QStringLiteral("melodic-minor")};
+        if (!families.contains(value)) {
+            opts.error =
+                CommandLine::tr("bad family %1: use major, harmonic-minor or melodic-minor")
+                    .arg(Quoted(value));
+            return false;
+        }
+        opts.family = static_cast<int>(families.indexOf(value));
+    }
+    if (p.parser.isSet(p.tuning) && !ReadTuning(p.parser.value(p.tuning), opts)) {
+        return false;
+    }
+    opts.leftHanded = p.parser.isSet(p.leftHanded);
+    opts.fretNumbers = p.parser.isSet(p.fretNumbers);
     const struct {
         const QCommandLineOption& option;
         std::optional<int>& target;
@@ -127,7 +199,8 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts) {
 } // namespace
 
 bool CommandLineOptions::HasOverrides() const {
-    return key || style || stringSpacing || fretSpacing || neckSpacing;
+    return key || style || stringSpacing || fretSpacing || neckSpacing || labels || tuning ||
+           family || leftHanded || fretNumbers;
 }
 
 CommandLineOptions ParseCommandLine(const QStringList& arguments) {
@@ -151,7 +224,7 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
         opts.error = CommandLine::tr("--text and --export cannot be used together");
         return opts;
     }
-    if (!ReadPictureOptions(p, opts)) {
+    if (!ReadPictureOptions(p, opts, text || exporting)) {
         return opts;
     }
     const QStringList positional = p.parser.positionalArguments();
@@ -166,12 +239,27 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
                                 "--text or --export");
         } else if (text && p.parser.isSet(p.size)) {
             opts.error = CommandLine::tr("--size is only for --export");
+        } else if (text && (p.parser.isSet(p.fit) || p.parser.isSet(p.theme))) {
+            opts.error = CommandLine::tr("--fit and --theme are only for --export");
+        } else if (exporting && p.parser.isSet(p.fit) && !p.parser.isSet(p.size)) {
+            opts.error = CommandLine::tr("--fit needs --size WxH: without a size there is "
+                                         "nothing to fit the drawing into");
         }
         if (!opts.error.isEmpty()) {
             return opts;
         }
         if (exporting) {
             opts.exportFile = p.parser.value(p.exportFile);
+            opts.fit = p.parser.isSet(p.fit);
+            if (p.parser.isSet(p.theme)) {
+                const QString theme = p.parser.value(p.theme);
+                if (theme != QLatin1String("light") && theme != QLatin1String("dark")) {
+                    opts.error =
+                        CommandLine::tr("bad theme %1: use light or dark").arg(Quoted(theme));
+                    return opts;
+                }
+                opts.darkTheme = theme == QLatin1String("dark");
+            }
             if (p.parser.isSet(p.size)) {
                 const QString value = p.parser.value(p.size);
                 opts.size = ParseSize(value);
@@ -202,13 +290,28 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     return opts;
 }
 
+void ApplyCommandLine(const CommandLineOptions& options, OptionPrefs& prefs) {
+    if (options.labels) {
+        prefs.labels = *options.labels;
+    }
+    if (options.tuning) {
+        prefs.tuning = *options.tuning;
+    }
+    if (options.family) {
+        prefs.family = *options.family;
+    }
+    prefs.leftHanded = prefs.leftHanded || options.leftHanded;
+    prefs.fretNumbers = prefs.fretNumbers || options.fretNumbers;
+}
+
 QString CommandLineHelp() {
     return CommandLine::tr(
         "Usage: varnel [FILE]\n"
         "       varnel --print [FILE]\n"
-        "       varnel --text [--key K] [--style key|pattern]\n"
+        "       varnel --text [--key K] [--style key|pattern] [MUSIC OPTIONS]\n"
         "       varnel --export FILE.png|FILE.svg|FILE.pdf [--key K] [--style key|pattern]\n"
-        "              [--string N] [--fret N] [--neck N] [--size WxH]\n"
+        "              [--string N] [--fret N] [--neck N] [--size WxH [--fit]]\n"
+        "              [--theme light|dark] [MUSIC OPTIONS] [--labels KIND] [--fret-numbers]\n"
         "\n"
         "Shows the seven mode patterns of a key on the guitar neck.\n"
         "\n"
@@ -218,15 +321,27 @@ QString CommandLineHelp() {
         "  --key K            key letter A to G with an optional b, #, \u266D or \u266F "
         "(default C)\n"
         "  --style STYLE      key: keep the key fixed; pattern: keep the pattern fixed\n"
-        "                     (default: the stored preference)\n"
+        "                     (default: the stored preference; in the window any other\n"
+        "                     name is Qt's widget style)\n"
         "  --string N         string spacing in pixels (1 to 1000)\n"
         "  --fret N           fret spacing in pixels (1 to 1000)\n"
         "  --neck N           spacing between the necks in pixels (1 to 1000)\n"
         "  --size WxH         window size the export stands for (PNG and SVG: the image "
         "size)\n"
+        "  --fit              scale the whole drawing into --size (PDF: onto the page)\n"
+        "  --theme THEME      light (default) or dark colours for PNG and SVG\n"
+        "  --labels KIND      none, notes, degrees or intervals inside the dots (--text:\n"
+        "                     degrees shows each note's degree 1 to 7)\n"
+        "  --fret-numbers     number the marker frets beside the first neck\n"
         "  --print            print the diagrams to the current printer and exit\n"
         "  -h, --help         show this help and exit\n"
         "  -v, --version      show the version and exit\n"
+        "\n"
+        "Music options:\n"
+        "  --family FAMILY    major (default), harmonic-minor or melodic-minor\n"
+        "  --tuning TUNING    standard, drop-d, dadgad, open-d, open-g, half-down,\n"
+        "                     whole-down, or six notes lowest first (\"D A D G B E\")\n"
+        "  --left-handed      mirror the necks: the highest string on the left\n"
         "\n"
         "Exit status: 0 success, 1 a failure to read or write (the reason is printed),\n"
         "2 a bad command line.\n");

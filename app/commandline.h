@@ -1,6 +1,9 @@
 #pragma once
 
 #include "music/keyname.h"
+#include "music/musicmodel.h"
+#include "music/tuning.h"
+#include "view/optionprefs.h"
 
 #include <QSize>
 #include <QString>
@@ -25,8 +28,15 @@ struct CommandLineOptions {
     std::optional<int> stringSpacing;
     std::optional<int> fretSpacing;
     std::optional<int> neckSpacing;
+    std::optional<LabelKind> labels;
+    std::optional<TuningMidi> tuning;
+    std::optional<int> family;
+    bool leftHanded = false;
+    bool fretNumbers = false;
     QString exportFile;
     std::optional<QSize> size;
+    bool fit = false;       // --export: the whole drawing scaled into --size
+    bool darkTheme = false; // --export: PNG and SVG in the dark screen colours
     QString documentPath;
     bool printDirect = false;
     QString error; // one line for stderr; when set, the program exits with status 2
@@ -35,6 +45,9 @@ struct CommandLineOptions {
 };
 
 CommandLineOptions ParseCommandLine(const QStringList& arguments);
+
+// The stored options with whatever the command line sets laid over them.
+void ApplyCommandLine(const CommandLineOptions& options, OptionPrefs& prefs);
 QString CommandLineHelp();
 QString CommandLineVersion();
 

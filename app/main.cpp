@@ -86,6 +86,8 @@ int RunWindow(int argc, char** argv, const CommandLineOptions& options) {
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Varnel"));
     QCoreApplication::setOrganizationName(QStringLiteral("Dovrane Software"));
+    // Desktops match the window to its launcher and icon by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.dovrane.Varnel"));
     if (const std::optional<QString> bad = UndecodableArgument(argc, argv)) {
         ReportError(Main::tr("cannot use the argument \"%1\": it is not valid text in the "
                              "system's encoding; rename the file")

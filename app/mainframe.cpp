@@ -1,18 +1,30 @@
 #include "app/mainframe.h"
 
+#include "app/pictureexport.h"
 #include "dialogs/trace.h"
+#include "dialogs/tuningdlg.h"
 #include "res/images.h"
 #include "res/resource.h"
 #include "res/strings.h"
 #include "settings/settingsstore.h"
+#include "view/accidentalbutton.h"
+#include "view/neckscrollarea.h"
 #include "view/varnelview.h"
+#include "view/zoomsteps.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMoveEvent>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -28,6 +40,30 @@ constexpr int kKeyCommands[] = {ID_KEY_A, ID_KEY_B, ID_KEY_C, ID_KEY_D,
                                 ID_KEY_E, ID_KEY_F, ID_KEY_G};
 constexpr int kPreferencesImage = 7;
 constexpr int kPrintImage = 8;
+// The pitch class of each letter command's natural note, in the order of kKeyCommands.
+constexpr int kKeyPitches[] = {9, 11, 0, 2, 4, 5, 7};
+
+// The presets' names as a translator sees them; the model keeps them in English.
+[[maybe_unused]] constexpr const char* kTuningNames[] = {
+    QT_TRANSLATE_NOOP("Tunings", "Standard"),       QT_TRANSLATE_NOOP("Tunings", "Drop D"),
+    QT_TRANSLATE_NOOP("Tunings", "DADGAD"),         QT_TRANSLATE_NOOP("Tunings", "Open D"),
+    QT_TRANSLATE_NOOP("Tunings", "Open G"),         QT_TRANSLATE_NOOP("Tunings", "Half Step Down"),
+    QT_TRANSLATE_NOOP("Tunings", "Whole Step Down")};
+
+QString TuningName(const TuningPreset& preset) {
+    const std::string name(preset.name);
+    return QCoreApplication::translate("Tunings", name.c_str());
+}
+
+// A command's prompt or tooltip with its shortcuts, as in "Key of D (D)".
+QString WithShortcuts(const QString& text, const QAction* action) {
+    QStringList keys;
+    for (const QKeySequence& shortcut : action->shortcuts()) {
+        keys << shortcut.toString(QKeySequence::NativeText);
+    }
+    return keys.isEmpty() ? text
+                          : QStringLiteral("%1 (%2)").arg(text, keys.join(QStringLiteral(", ")));
+}
 
 QString RecentEntryText(int index, const QString& path) {
     constexpr int kMaxShown = 60;
@@ -61,6 +97,12 @@ QAction* CMainFrame::Action(int nId) const {
     return found == m_actions.end() ? nullptr : found->second;
 }
 
+void CMainFrame::LayOutWithoutShowing() {
+    ensurePolished();
+    layout()->activate();
+    m_pScrollArea->UpdateViewSize();
+}
+
 QSize CMainFrame::WorkArea() const {
     const QScreen* frameScreen = screen();
     return frameScreen != nullptr ? frameScreen->availableGeometry().size() : QSize();
@@ -83,11 +125,15 @@ void CMainFrame::PreCreateWindow() {
 void CMainFrame::OnCreate() {
     // The view first (it reads its preferences as it is made), then the bars.
     m_pView = new CVarnelView(m_settings, m_printer, this);
-    setCentralWidget(m_pView);
+    m_pScrollArea = new CNeckScrollArea(m_pView, this);
+    setCentralWidget(m_pScrollArea);
     CreateActions();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    connect(m_pView, &CVarnelView::keyChanged, this, &CMainFrame::ShowChecks);
+    connect(m_pView, &CVarnelView::layoutChanged, this, &CMainFrame::ShowChecks);
+    ShowChecks();
 }
 
 QAction* CMainFrame::AddCommand(int nId, const QString& text) {
@@ -99,16 +145,170 @@ QAction* CMainFrame::AddCommand(int nId, const QString& text) {
     return action;
 }
 
-void CMainFrame::CreateActions() {
+QActionGroup* CMainFrame::AddChoice(int nFirstId, const QStringList& names) {
+    auto* group = new QActionGroup(this);
+    for (int i = 0; i < names.size(); ++i) {
+        QAction* action = AddCommand(nFirstId + i, names.at(i));
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+    return group;
+}
+
+void CMainFrame::CreateKeyActions() {
     CVarnelView* view = m_pView;
     void (CVarnelView::*const keyHandlers[])() = {
         &CVarnelView::OnKeyA, &CVarnelView::OnKeyB, &CVarnelView::OnKeyC, &CVarnelView::OnKeyD,
         &CVarnelView::OnKeyE, &CVarnelView::OnKeyF, &CVarnelView::OnKeyG};
+    // The toolbar shows the chosen letter, checked.
+    auto* letters = new QActionGroup(this);
     for (std::size_t i = 0; i < std::size(kKeyCommands); ++i) {
-        QAction* key = AddCommand(kKeyCommands[i], CommandTooltip(kKeyCommands[i]));
+        const QString letter = QString(QLatin1Char(static_cast<char>('A' + i)));
+        QAction* key = AddCommand(kKeyCommands[i], letter);
         key->setIcon(ToolbarImage(static_cast<int>(i)));
+        key->setCheckable(true);
+        key->setShortcut(QKeySequence(letter));
+        letters->addAction(key);
         connect(key, &QAction::triggered, view, keyHandlers[i]);
     }
+    // The accidentals work as a click on their button would.
+    const struct {
+        int id;
+        QString text;
+        QList<QKeySequence> shortcuts;
+        CAccidentalButton* CVarnelView::*button;
+    } accidentals[] = {
+        {ID_KEY_FLAT, tr("&Flat"), {QKeySequence(Qt::Key_Minus)}, &CVarnelView::m_pFlatButton},
+        {ID_KEY_NATURAL, tr("&Natural"), {QKeySequence(Qt::Key_N)}, &CVarnelView::m_pNaturalButton},
+        {ID_KEY_SHARP,
+         tr("&Sharp"),
+         {QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_NumberSign)},
+         &CVarnelView::m_pSharpButton},
+    };
+    auto* group = new QActionGroup(this);
+    for (const auto& accidental : accidentals) {
+        QAction* action = AddCommand(accidental.id, accidental.text);
+        action->setCheckable(true);
+        action->setShortcuts(accidental.shortcuts);
+        group->addAction(action);
+        connect(action, &QAction::triggered, view, [view, button = accidental.button] {
+            if (view->*button != nullptr) {
+                (view->*button)->click();
+            }
+        });
+    }
+}
+
+void CMainFrame::CreateViewActions() {
+    CVarnelView* view = m_pView;
+    const auto currentPercent = [view] { return qRound(view->ScreenScale() * 100.0); };
+    QAction* zoomIn = AddCommand(ID_VIEW_ZOOM_IN, tr("Zoom &In"));
+    zoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(zoomIn, &QAction::triggered, view,
+            [view, currentPercent] { view->SetZoomPercent(ZoomSteps::In(currentPercent())); });
+    QAction* zoomOut = AddCommand(ID_VIEW_ZOOM_OUT, tr("Zoom &Out"));
+    zoomOut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    connect(zoomOut, &QAction::triggered, view,
+            [view, currentPercent] { view->SetZoomPercent(ZoomSteps::Out(currentPercent())); });
+    QAction* actual = AddCommand(ID_VIEW_ACTUAL_SIZE, tr("&Actual Size"));
+    actual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    connect(actual, &QAction::triggered, view,
+            [view] { view->SetZoomPercent(ZoomSteps::kActualSize); });
+    QAction* fit = AddCommand(ID_VIEW_FIT, tr("&Fit to Window"));
+    fit->setCheckable(true);
+    connect(fit, &QAction::triggered, view, &CVarnelView::SetFitted);
+
+    QAction* exportFile = AddCommand(ID_FILE_EXPORT, tr("&Export..."));
+    exportFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exportFile, &QAction::triggered, this, &CMainFrame::OnFileExport);
+    QAction* copy = AddCommand(ID_EDIT_COPY, tr("&Copy"));
+    copy->setShortcut(QKeySequence::Copy);
+    connect(copy, &QAction::triggered, this, &CMainFrame::OnEditCopy);
+}
+
+void CMainFrame::CreateOptionActions() {
+    const QActionGroup* labels = AddChoice(
+        ID_VIEW_LABELS_FIRST, {tr("&None"), tr("&Notes"), tr("&Degrees"), tr("&Intervals")});
+    for (QAction* action : labels->actions()) {
+        const auto kind = static_cast<LabelKind>(action->data().toInt() - ID_VIEW_LABELS_FIRST);
+        connect(action, &QAction::triggered, this,
+                [this, kind] { ChangeOptions([kind](OptionPrefs& o) { o.labels = kind; }); });
+    }
+    const QActionGroup* families = AddChoice(
+        ID_VIEW_FAMILY_FIRST, {tr("&Major"), tr("&Harmonic Minor"), tr("M&elodic Minor")});
+    for (QAction* action : families->actions()) {
+        const int family = action->data().toInt() - ID_VIEW_FAMILY_FIRST;
+        connect(action, &QAction::triggered, this,
+                [this, family] { ChangeOptions([family](OptionPrefs& o) { o.family = family; }); });
+    }
+    QStringList tunings;
+    for (const TuningPreset& preset : TuningPresets()) {
+        tunings << TuningName(preset);
+    }
+    QActionGroup* presets = AddChoice(ID_VIEW_TUNING_FIRST, tunings);
+    QAction* custom = AddCommand(ID_VIEW_TUNING_CUSTOM, tr("&Custom..."));
+    custom->setCheckable(true);
+    presets->addAction(custom);
+    for (QAction* action : presets->actions()) {
+        const int index = action->data().toInt() - ID_VIEW_TUNING_FIRST;
+        if (action == custom) {
+            connect(action, &QAction::triggered, this, &CMainFrame::OnCustomTuning);
+            continue;
+        }
+        const TuningMidi midi = TuningPresets()[static_cast<std::size_t>(index)].midi;
+        connect(action, &QAction::triggered, this,
+                [this, midi] { ChangeOptions([midi](OptionPrefs& o) { o.tuning = midi; }); });
+    }
+    QAction* leftHanded = AddCommand(ID_VIEW_LEFT_HANDED, tr("&Left-Handed"));
+    leftHanded->setCheckable(true);
+    connect(leftHanded, &QAction::triggered, this, [this](bool checked) {
+        ChangeOptions([checked](OptionPrefs& o) { o.leftHanded = checked; });
+    });
+    QAction* fretNumbers = AddCommand(ID_VIEW_FRET_NUMBERS, tr("Fret N&umbers"));
+    fretNumbers->setCheckable(true);
+    connect(fretNumbers, &QAction::triggered, this, [this](bool checked) {
+        ChangeOptions([checked](OptionPrefs& o) { o.fretNumbers = checked; });
+    });
+}
+
+void CMainFrame::ChangeOptions(const std::function<void(OptionPrefs&)>& change) {
+    OptionPrefs options = OptionPrefs::Of(*m_pView);
+    change(options);
+    m_pView->SetOptions(options);
+    ShowChecks();
+}
+
+void CMainFrame::OnCustomTuning() {
+    CTuningDlg dlg(m_pView->m_nTuning, this);
+    if (dlg.exec() == QDialog::Accepted) {
+        ChangeOptions([&dlg](OptionPrefs& o) { o.tuning = dlg.Tuning(); });
+    }
+    ShowChecks();
+}
+
+void CMainFrame::ShowChecks() {
+    const CVarnelView& view = *m_pView;
+    for (std::size_t i = 0; i < std::size(kKeyCommands); ++i) {
+        Action(kKeyCommands[i])->setChecked(view.m_nKey == kKeyPitches[i]);
+    }
+    Action(ID_KEY_FLAT)->setChecked(view.m_nAccidental == -1);
+    Action(ID_KEY_NATURAL)->setChecked(view.m_nAccidental == 0);
+    Action(ID_KEY_SHARP)->setChecked(view.m_nAccidental == 1);
+    Action(ID_VIEW_FIT)->setChecked(view.IsFitted());
+    Action(ID_VIEW_LABELS_FIRST + static_cast<int>(view.m_labelKind))->setChecked(true);
+    if (QAction* family = Action(ID_VIEW_FAMILY_FIRST + view.m_nFamily)) {
+        family->setChecked(true);
+    }
+    const int preset = TuningPresetIndex(view.m_nTuning);
+    Action(preset >= 0 ? ID_VIEW_TUNING_FIRST + preset : ID_VIEW_TUNING_CUSTOM)->setChecked(true);
+    Action(ID_VIEW_LEFT_HANDED)->setChecked(view.m_bLeftHanded);
+    Action(ID_VIEW_FRET_NUMBERS)->setChecked(view.m_bFretNumbers);
+}
+
+void CMainFrame::CreateActions() {
+    CVarnelView* view = m_pView;
+    CreateKeyActions();
 
     QAction* print = AddCommand(ID_FILE_PRINT, tr("&Print...\tCtrl+P"));
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -127,6 +327,8 @@ void CMainFrame::CreateActions() {
 
     AddCommand(ID_VIEW_TOOLBAR, tr("&Toolbar"))->setCheckable(true);
     AddCommand(ID_VIEW_STATUS_BAR, tr("&Status Bar"))->setCheckable(true);
+    CreateViewActions();
+    CreateOptionActions();
     // About belongs to the application, which connects it.
     AddCommand(ID_APP_ABOUT, tr("&About Varnel..."));
 
@@ -134,6 +336,21 @@ void CMainFrame::CreateActions() {
         // Shortcuts work wherever the focus is inside the frame, toolbar hidden or not.
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
+    }
+    // The keyboard's commands show their keys with their prompt and tooltip.
+    for (const int id : {ID_KEY_A, ID_KEY_B, ID_KEY_C, ID_KEY_D, ID_KEY_E, ID_KEY_F, ID_KEY_G,
+                         ID_KEY_FLAT, ID_KEY_NATURAL, ID_KEY_SHARP, ID_VIEW_ZOOM_IN,
+                         ID_VIEW_ZOOM_OUT, ID_VIEW_ACTUAL_SIZE, ID_FILE_EXPORT, ID_EDIT_COPY}) {
+        QAction* action = Action(id);
+        action->setStatusTip(WithShortcuts(action->statusTip(), action));
+        action->setToolTip(WithShortcuts(action->toolTip(), action));
+    }
+    for (const auto& [button, id] : {std::pair{view->m_pFlatButton, ID_KEY_FLAT},
+                                     std::pair{view->m_pNaturalButton, ID_KEY_NATURAL},
+                                     std::pair{view->m_pSharpButton, ID_KEY_SHARP}}) {
+        if (button != nullptr) {
+            button->setToolTip(Action(id)->toolTip());
+        }
     }
 }
 
@@ -143,19 +360,98 @@ void CMainFrame::CreateMenus() {
     m_pFileMenu->addAction(Action(ID_FILE_PRINT_PREVIEW));
     m_pFileMenu->addAction(Action(ID_FILE_PRINT_SETUP));
     m_pFileMenu->addSeparator();
+    m_pFileMenu->addAction(Action(ID_FILE_EXPORT));
+    m_pFileMenu->addSeparator();
     m_pRecentPlaceholder = m_pFileMenu->addAction(tr("Recent File"));
     m_pRecentPlaceholder->setData(ID_FILE_MRU_FILE1);
     m_pRecentPlaceholder->setEnabled(false);
     m_pRecentSeparator = m_pFileMenu->addSeparator();
     m_pFileMenu->addAction(Action(ID_APP_EXIT));
 
-    menuBar()->addMenu(tr("&Edit"))->addAction(Action(ID_EDIT_PREFERENCES));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(Action(ID_EDIT_PREFERENCES));
+    edit->addAction(Action(ID_EDIT_COPY));
+
+    QMenu* key = menuBar()->addMenu(tr("&Key"));
+    for (const int id : kKeyCommands) {
+        key->addAction(Action(id));
+    }
+    key->addSeparator();
+    for (const int id : {ID_KEY_FLAT, ID_KEY_NATURAL, ID_KEY_SHARP}) {
+        key->addAction(Action(id));
+    }
 
     QMenu* viewMenu = menuBar()->addMenu(tr("&View"));
     viewMenu->addAction(Action(ID_VIEW_TOOLBAR));
     viewMenu->addAction(Action(ID_VIEW_STATUS_BAR));
+    viewMenu->addSeparator();
+    for (const int id : {ID_VIEW_ZOOM_IN, ID_VIEW_ZOOM_OUT, ID_VIEW_ACTUAL_SIZE, ID_VIEW_FIT}) {
+        viewMenu->addAction(Action(id));
+    }
+    viewMenu->addSeparator();
+    QMenu* labels = viewMenu->addMenu(tr("La&bels"));
+    for (int i = 0; i <= static_cast<int>(LabelKind::Intervals); ++i) {
+        labels->addAction(Action(ID_VIEW_LABELS_FIRST + i));
+    }
+    QMenu* family = viewMenu->addMenu(tr("Scale F&amily"));
+    for (int i = 0; i < CMusicModel::kFamilies; ++i) {
+        family->addAction(Action(ID_VIEW_FAMILY_FIRST + i));
+    }
+    QMenu* tuning = viewMenu->addMenu(tr("T&uning"));
+    for (std::size_t i = 0; i < TuningPresets().size(); ++i) {
+        tuning->addAction(Action(ID_VIEW_TUNING_FIRST + static_cast<int>(i)));
+    }
+    tuning->addSeparator();
+    tuning->addAction(Action(ID_VIEW_TUNING_CUSTOM));
+    viewMenu->addAction(Action(ID_VIEW_LEFT_HANDED));
+    viewMenu->addAction(Action(ID_VIEW_FRET_NUMBERS));
 
     menuBar()->addMenu(tr("&Help"))->addAction(Action(ID_APP_ABOUT));
+}
+
+QString CMainFrame::ExportTo(const QString& strPath) const {
+    const std::optional<PictureFormat> format = PictureFormatOf(strPath);
+    if (!format) {
+        return tr("the file name must end in .png, .svg or .pdf");
+    }
+    PictureRequest request;
+    request.format = *format;
+    if (*format == PictureFormat::Pdf) {
+        // The page follows the window as a print does.
+        request.fit = m_pView->IsFitted();
+        request.size = m_pView->VisibleSize();
+    }
+    return WritePicture(*m_pView, strPath, request);
+}
+
+void CMainFrame::OnFileExport() {
+    const QString png = tr("PNG image (*.png)");
+    const QString svg = tr("SVG drawing (*.svg)");
+    const QString pdf = tr("PDF document (*.pdf)");
+    QString filter = png;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    QString path = QFileDialog::getSaveFileName(
+        this, tr("Export"), QDir(folder).filePath(QStringLiteral("varnel.png")),
+        QStringList{png, svg, pdf}.join(QStringLiteral(";;")), &filter);
+    if (path.isEmpty()) {
+        return;
+    }
+    // A name without one of the formats' extensions takes the chosen filter's.
+    if (!PictureFormatOf(path)) {
+        path += filter == svg   ? QStringLiteral(".svg")
+                : filter == pdf ? QStringLiteral(".pdf")
+                                : QStringLiteral(".png");
+    }
+    const QString error = ExportTo(path);
+    if (!error.isEmpty()) {
+        QMessageBox::warning(
+            this, tr("Varnel"),
+            tr("Cannot write \u201C%1\u201D: %2.").arg(QDir::toNativeSeparators(path), error));
+    }
+}
+
+void CMainFrame::OnEditCopy() {
+    QGuiApplication::clipboard()->setImage(PictureImage(*m_pView));
 }
 
 void CMainFrame::CreateToolBar() {

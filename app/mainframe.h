@@ -2,13 +2,17 @@
 
 #include "app/windowplacement.h"
 #include "view/activeview.h"
+#include "view/optionprefs.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <optional>
 
+class CNeckScrollArea;
 class CVarnelView;
+class QActionGroup;
 class QPrinter;
 class QToolBar;
 class SettingsStore;
@@ -34,8 +38,19 @@ public:
     // Shows the entries in the File menu in place of the grayed "Recent File" item.
     void SetRecentFiles(const QStringList& entries);
 
+    // Lays the window out as it would be shown, without showing it, for a print asked for on
+    // the command line.
+    void LayOutWithoutShowing();
+
     // The work area the placement is checked against: the usable part of the frame's screen.
     QSize WorkArea() const;
+
+    // Writes the picture to path in the format its extension names (PNG and SVG: the whole
+    // drawing at actual size; PDF: the printed page). Returns why it failed, or an empty text.
+    QString ExportTo(const QString& strPath) const;
+
+    void OnFileExport();
+    void OnEditCopy();
 
 Q_SIGNALS:
     void recentFileChosen(int nIndex);
@@ -54,10 +69,19 @@ private:
     void OnWindowPosChanged();
     void MatchOuterSize();
     QAction* AddCommand(int nId, const QString& text);
+    // A group of checkable commands with consecutive ids, one per name.
+    QActionGroup* AddChoice(int nFirstId, const QStringList& names);
+    void CreateKeyActions();
+    void CreateViewActions();
+    void CreateOptionActions();
+    void ShowChecks();
+    void ChangeOptions(const std::function<void(OptionPrefs&)>& change);
+    void OnCustomTuning();
 
     SettingsStore& m_settings;
     QPrinter& m_printer;
     CVarnelView* m_pView = nullptr;
+    CNeckScrollArea* m_pScrollArea = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     QStatusBar* m_wndStatusBar = nullptr;
     QMenu* m_pFileMenu = nullptr;

@@ -7,21 +7,25 @@
 #include "music/textdiagrams.h"
 #include "settings/settingsstore.h"
 #include "view/neckprefs.h"
+#include "view/optionprefs.h"
 
 int RunTextFront(const CommandLineOptions& options) {
+    SettingsStore store;
+    BindSettingsForReading(store);
     CMusicModel model;
-    if (options.style) {
-        model.m_nStyle = *options.style;
-    } else {
-        SettingsStore store;
-        BindSettingsForReading(store);
-        model.m_nStyle = store.ReadInt(QString::fromLatin1(NeckPrefs::kGroup),
-                                       QString::fromLatin1(NeckPrefs::kStyle), 0);
-    }
+    model.m_nStyle = options.style ? *options.style
+                                   : store.ReadInt(QString::fromLatin1(NeckPrefs::kGroup),
+                                                   QString::fromLatin1(NeckPrefs::kStyle), 0);
     if (options.key) {
         model.m_nKey = options.key->key;
         model.m_nAccidental = options.key->accidental;
         model.NormaliseKey();
     }
-    return WriteToStdout(QByteArray::fromStdString(FormatDiagramsAsText(model)));
+    OptionPrefs prefs = OptionPrefs::Load(store);
+    ApplyCommandLine(options, prefs);
+    prefs.ApplyTo(model);
+    TextDiagramOptions text;
+    text.leftHanded = prefs.leftHanded;
+    text.degreeLabels = prefs.labels == LabelKind::Degrees;
+    return WriteToStdout(QByteArray::fromStdString(FormatDiagramsAsText(model, text)));
 }

@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QLayout>
 #include <QMessageBox>
 #include <QPrinter>
 
@@ -68,8 +67,7 @@ bool CVarnelApp::ProcessShellCommand(const CommandLineOptions& options) {
     if (options.printDirect) {
         // Print and end, without showing the window. The page's scale follows the view's
         // size, so the frame lays its view out as if it were shown.
-        frame.ensurePolished();
-        frame.layout()->activate();
+        frame.LayOutWithoutShowing();
         if (!frame.View()->OnFilePrintDirect()) {
             ReportError(tr("nothing was printed: no printer could be started"));
             m_nExitCode = 1;

@@ -23,6 +23,21 @@ constexpr int ID_KEY_F = 32775;
 constexpr int ID_KEY_G = 32776;
 constexpr int ID_KEY_A = 32777;
 constexpr int ID_EDIT_PREFERENCES = 32778;
+constexpr int ID_KEY_FLAT = 32779;
+constexpr int ID_KEY_NATURAL = 32780;
+constexpr int ID_KEY_SHARP = 32781;
+constexpr int ID_VIEW_ZOOM_IN = 32782;
+constexpr int ID_VIEW_ZOOM_OUT = 32783;
+constexpr int ID_VIEW_ACTUAL_SIZE = 32784;
+constexpr int ID_VIEW_FIT = 32785;
+constexpr int ID_FILE_EXPORT = 32786;
+constexpr int ID_VIEW_LEFT_HANDED = 32787;
+constexpr int ID_VIEW_FRET_NUMBERS = 32788;
+constexpr int ID_VIEW_TUNING_CUSTOM = 32789;
+// Consecutive ids: one per label kind, scale family and tuning preset, in their order.
+constexpr int ID_VIEW_LABELS_FIRST = 32790; // to 32793: none, notes, degrees, intervals
+constexpr int ID_VIEW_FAMILY_FIRST = 32794; // to 32796: major, harmonic, melodic minor
+constexpr int ID_VIEW_TUNING_FIRST = 32797; // to 32803: the tuning presets
 
 // Commands whose numbers come from the application framework.
 constexpr int ID_FILE_NEW = 57600;
@@ -32,6 +47,7 @@ constexpr int ID_FILE_PRINT = 57607;
 constexpr int ID_FILE_PRINT_DIRECT = 57608;
 constexpr int ID_FILE_PRINT_PREVIEW = 57609;
 constexpr int ID_FILE_MRU_FILE1 = 57616;
+constexpr int ID_EDIT_COPY = 57634;
 constexpr int ID_APP_ABOUT = 57664;
 constexpr int ID_APP_EXIT = 57665;
 constexpr int ID_VIEW_TOOLBAR = 59392;

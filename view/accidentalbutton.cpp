@@ -9,16 +9,20 @@ CAccidentalButton::CAccidentalButton(const QString& text, int nId, const QColor&
                                      QWidget* pParent)
     : QRadioButton(text, pParent)
     , m_nId(nId) {
-    // The face keeps the colour of the diagrams' background behind it.
-    QPalette face = palette();
-    face.setColor(QPalette::Window, background);
-    setPalette(face);
+    SetBackground(palette(), background);
     setBackgroundRole(QPalette::Window);
     setAutoFillBackground(true);
     connect(this, &QAbstractButton::clicked, this, &CAccidentalButton::OnClicked);
 }
 
 CAccidentalButton::~CAccidentalButton() = default;
+
+void CAccidentalButton::SetBackground(const QPalette& palette, const QColor& background) {
+    // The face keeps the colour of the diagrams' background behind it.
+    QPalette face = palette;
+    face.setColor(QPalette::Window, background);
+    setPalette(face);
+}
 
 void CAccidentalButton::focusOutEvent(QFocusEvent* pEvent) {
     QRadioButton::focusOutEvent(pEvent);

@@ -14,6 +14,9 @@ public:
 
     int Id() const { return m_nId; }
 
+    // Takes the given palette with `background` behind the face, as the view's colours change.
+    void SetBackground(const QPalette& palette, const QColor& background);
+
 protected:
     void focusOutEvent(QFocusEvent* pEvent) override;
 

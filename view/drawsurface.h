@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/neckcolours.h"
+
 #include <QColor>
 #include <QPoint>
 #include <QSize>
@@ -39,12 +41,14 @@ class CDrawSurface {
 public:
     virtual ~CDrawSurface() = default;
 
-    // The system window colour: the background of a screen pass.
-    virtual QColor WindowColour() const = 0;
+    // The colours of a screen pass, from the desktop's palette; the background is the system
+    // window colour.
+    virtual CNeckColours ScreenColours() const = 0;
 
     // Isotropic mapping with logical (0, 0) at device (0, 0): windowExtent logical units are shown
-    // on at most viewportExtent device units, with one scale factor for both directions.
-    virtual void SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) = 0;
+    // on at most viewportExtent device units, with one scale factor for both directions, which
+    // is returned (1 when either extent is empty).
+    virtual double SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) = 0;
 
     // Selects the printed titles' font (bold "Arial", 14 logical units high), remembering the
     // font it replaces; RestoreFont selects the remembered one again.
@@ -70,4 +74,18 @@ public:
     virtual void TextOut(QPoint topLeft, const QString& text) = 0;
     // Width of the text in the current font, in logical units.
     virtual int TextWidth(const QString& text) = 0;
+
+    // Small text (a dot's label, a fret number) in the current font family at the largest
+    // pixel size from nPixelSize down to a legible floor at which it fits: centred inside the
+    // ellipse that `box` bounds, or right-aligned and centred vertically in `box`. Left out
+    // when it fits at no legible size.
+    enum class TextFit {
+        InEllipse,
+        RightAligned,
+    };
+    virtual void FittedText(const CSurfaceRect& box, const QString& text, const QColor& colour,
+                            int nPixelSize, TextFit fit) = 0;
 };
+
+// Smaller text than this cannot be read on screen or paper; it is left out instead.
+inline constexpr int kMinLegiblePixelSize = 6;

@@ -1,13 +1,17 @@
 #include "view/neckdrawing.h"
 
 #include "view/drawsurface.h"
+#include "view/neckcolours.h"
 #include "view/paintersurface.h"
 #include "view/printframework.h"
+#include "view/recordingsurface.h"
 
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -20,12 +24,8 @@ constexpr int kScreenNeckTop = 40;
 constexpr int kPrintTitleTop = 60;
 constexpr int kPrintNeckTop = 80;
 constexpr int kLastFretLine = CMusicModel::kFrets;
-
-const QColor kLineColour(0, 0, 0);
-const QColor kTonicColour(255, 127, 127);
-const QColor kScaleColour(0, 0, 255);
-const QColor kTitleColour(0, 0, 255);
-const QColor kPrintBackground(255, 255, 255);
+// Fret numbers start at this size and shrink to fit the margin beside the first neck.
+constexpr int kFretNumberPixelSize = 11;
 
 int Clamped(std::int64_t value) {
     return static_cast<int>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
@@ -58,9 +58,8 @@ bool HasSingleMarker(int nRow) {
 
 constexpr int kDoubleMarkerRow = 11; // fret 12
 
-QString ModeName(int nMode) {
-    const std::string_view name = CMusicModel::m_strModeNames.at(static_cast<std::size_t>(nMode));
-    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+QString Latin(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -73,12 +72,35 @@ std::string CNeckDrawing::QueryRootName(int nMode) const {
     return GetRootName(nMode);
 }
 
-QString CNeckDrawing::TitleOf(int nMode) const {
-    QString name = ModeName(nMode);
-    if (m_bShortTitles) {
-        name.truncate(3);
+QString CNeckDrawing::FullModeName(int nMode) const {
+    return Latin(GetModeName(nMode));
+}
+
+int CNeckDrawing::DotRadius() const {
+    if (m_labelKind == LabelKind::None) {
+        return m_nNoteRadius;
     }
+    // Half the smaller spacing, less a pixel of air between neighbouring dots.
+    const int smaller = std::min(m_nStringSpacing, m_nFretSpacing);
+    return std::max(m_nNoteRadius, smaller / 2 - 1);
+}
+
+QString CNeckDrawing::TitleOf(int nMode) const {
+    const QString name = m_bShortTitles ? Latin(GetShortModeName(nMode)) : FullModeName(nMode);
     return QString::fromStdString(QueryRootName(nMode)) + QLatin1Char(' ') + name;
+}
+
+QSize CNeckDrawing::PictureSize(const QFont& font, QPaintDevice* pDevice, bool bPrinting) const {
+    CNeckDrawing copy(*this);
+    CRecordingSurface recorder;
+    recorder.SetFont(font, pDevice);
+    copy.DrawNecks(&recorder, QSize(1, 1), nullptr, bPrinting);
+    const CSurfaceRect extent = recorder.DrawingExtent();
+    const auto side = [](int edge) {
+        return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{edge} + kLeftMargin, 1,
+                                                         std::numeric_limits<int>::max()));
+    };
+    return {side(extent.right), side(extent.bottom)};
 }
 
 void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* prcTarget,
@@ -87,7 +109,7 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
         return;
     }
     const QRect target = prcTarget != nullptr ? *prcTarget : QRect(QPoint(0, 0), clientSize);
-    pDC->SetIsotropicMapping(clientSize, target.size());
+    const double scale = pDC->SetIsotropicMapping(clientSize, target.size());
 
     if (bPrinting) {
         pDC->SelectTitleFont();
@@ -97,38 +119,60 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
     const std::int64_t S = m_nStringSpacing;
     const std::int64_t F = m_nFretSpacing;
     const std::int64_t N = m_nNeckSpacing;
-    const std::int64_t R = m_nNoteRadius;
+    const std::int64_t R = DotRadius();
     const std::int64_t r = m_nInlayRadius;
 
     if (m_nTitleWidth == -1) {
-        m_nTitleWidth = pDC->TextWidth(QStringLiteral("C# ") + ModeName(4));
+        // The major family's widest title is known; another family measures each of its own.
+        const int family = m_nFamily;
+        m_nTitleWidth = pDC->TextWidth(QStringLiteral("C# ") + FullModeName(4));
+        if (family == static_cast<int>(ScaleFamily::HarmonicMinor) ||
+            family == static_cast<int>(ScaleFamily::MelodicMinor)) {
+            for (int i = 0; i < kModes; ++i) {
+                if (i != 4) {
+                    m_nTitleWidth = std::max(
+                        m_nTitleWidth, pDC->TextWidth(QStringLiteral("C# ") + FullModeName(i)));
+                }
+            }
+        }
         if (m_nTitleWidth > 6 * S) {
             m_bShortTitles = true;
         }
     }
 
-    const CSurfacePen linePen{kLineColour};
-    const CSurfacePen tonicPen{kTonicColour};
-    const CSurfacePen scalePen{kScaleColour};
-    const CSurfaceBrush markerBrush{kLineColour};
-    const CSurfaceBrush tonicBrush{kTonicColour};
-    const CSurfaceBrush scaleBrush{kScaleColour};
-    const CSurfaceBrush backgroundBrush{bPrinting ? kPrintBackground : pDC->WindowColour()};
+    const CNeckColours colours = bPrinting ? PaperColours() : pDC->ScreenColours();
+    const CSurfacePen linePen{colours.line};
+    const CSurfacePen tonicPen{colours.tonic};
+    const CSurfacePen scalePen{colours.scale};
+    const CSurfaceBrush markerBrush{colours.line};
+    const CSurfaceBrush tonicBrush{colours.tonic};
+    const CSurfaceBrush scaleBrush{colours.scale};
+    const CSurfaceBrush backgroundBrush{colours.background};
+    const QColor tonicLabel = LabelColourOn(colours.tonic);
+    const QColor scaleLabel = LabelColourOn(colours.scale);
 
     pDC->RememberTools();
     pDC->SelectPen(linePen);
     pDC->SelectBrush(backgroundBrush);
     const std::int64_t targetLeft = target.left();
     const std::int64_t targetTop = target.top();
-    pDC->FillRect(
-        Box(targetLeft, targetTop, targetLeft + target.width(), targetTop + target.height()),
-        backgroundBrush);
-    pDC->SetTextColour(kTitleColour);
+    std::int64_t fillWidth = target.width();
+    std::int64_t fillHeight = target.height();
+    if (scale > 0.0 && scale < 1.0) {
+        // The target's numbers are logical units of the mapping; when it shrinks the picture
+        // they would cover only part of the target.
+        fillWidth = static_cast<std::int64_t>(std::ceil(double(fillWidth) / scale));
+        fillHeight = static_cast<std::int64_t>(std::ceil(double(fillHeight) / scale));
+    }
+    pDC->FillRect(Box(targetLeft, targetTop, targetLeft + fillWidth, targetTop + fillHeight),
+                  backgroundBrush);
+    pDC->SetTextColour(colours.title);
     pDC->SetTransparentBackground();
 
     const std::int64_t T = bPrinting ? kPrintTitleTop : kScreenTitleTop;
     const std::int64_t Y = bPrinting ? kPrintNeckTop : kScreenNeckTop;
     const std::int64_t P = 5 * S + N;
+    const int labelPixelSize = static_cast<int>(std::clamp<std::int64_t>(R, 1, 1 << 16));
 
     for (int i = 0; i < kModes; ++i) {
         const std::int64_t x = kLeftMargin + i * P;
@@ -143,14 +187,23 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
             }
             for (int k = 0; k < kStrings; ++k) {
                 const std::int64_t sx = x + k * S;
+                // A mirrored neck shows the highest string at the left.
+                const int string = m_bLeftHanded ? kStrings - 1 - k : k;
                 pDC->Line(Point(sx, top), Point(sx, bottom));
-                const int role = QueryNoteRole(j + 1, k, i);
+                const int role = QueryNoteRole(j + 1, string, i);
                 if (role == 0) {
                     continue;
                 }
                 pDC->SelectPen(role == 2 ? tonicPen : scalePen);
                 pDC->SelectBrush(role == 2 ? tonicBrush : scaleBrush);
-                pDC->Ellipse(Box(sx - R + 1, middle - R + 2, sx + R, middle + R + 1));
+                const CSurfaceRect dot = Box(sx - R + 1, middle - R + 2, sx + R, middle + R + 1);
+                pDC->Ellipse(dot);
+                if (m_labelKind != LabelKind::None) {
+                    pDC->FittedText(
+                        dot, QString::fromStdString(GetNoteLabel(m_labelKind, j + 1, string, i)),
+                        role == 2 ? tonicLabel : scaleLabel, labelPixelSize,
+                        CDrawSurface::TextFit::InEllipse);
+                }
                 pDC->SelectPen(linePen);
                 pDC->SelectBrush(backgroundBrush);
             }
@@ -171,6 +224,18 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
         pDC->TextOut(Point(x, T), TitleOf(i));
     }
 
+    if (m_bFretNumbers) {
+        // In the margin left of the first neck, clear of its dots, so no neck moves.
+        const std::int64_t numbersRight = kLeftMargin - R;
+        for (int j = 0; j < kFrets; ++j) {
+            if (HasSingleMarker(j) || j == kDoubleMarkerRow) {
+                pDC->FittedText(Box(0, Y + j * F, numbersRight, Y + (j + 1) * F),
+                                QString::number(j + 1), colours.fretNumber, kFretNumberPixelSize,
+                                CDrawSurface::TextFit::RightAligned);
+            }
+        }
+    }
+
     pDC->RestoreTools();
     if (bPrinting) {
         pDC->RestoreFont();
@@ -180,7 +245,7 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
 void CNeckDrawing::PrintPage(QPainter* pDC, CPrintInfo* pInfo, QSize clientSize) {
     const QRect rectDraw = pInfo->m_rectDraw;
     pInfo->SetMaxPage(1);
-    CPainterSurface surface(pDC, kPrintBackground);
+    CPainterSurface surface(pDC, PaperColours());
     DrawNecks(&surface, clientSize, &rectDraw, true);
     pInfo->m_bContinuePrinting = false;
 }

@@ -2,18 +2,21 @@
 
 #include "music/musicmodel.h"
 
+#include <QFont>
 #include <QRect>
 #include <QSize>
 
 #include <string>
 
 class CDrawSurface;
+class QPaintDevice;
 class QPainter;
 struct CPrintInfo;
 
-// Everything the seven neck diagrams are drawn from: the key and style (the music model), the
-// drawing metrics, and the title width measured on the first pass. The view is one of these;
-// the command-line export makes one of its own, without any window.
+// Everything the seven neck diagrams are drawn from: the key, style, family and tuning (the
+// music model), the drawing metrics and options, and the title width measured on the first
+// pass. The view is one of these; the command-line export makes one of its own, without any
+// window.
 class CNeckDrawing : public CMusicModel {
 public:
     CNeckDrawing() = default;
@@ -25,12 +28,17 @@ public:
     static constexpr int kLeftMargin = 20;
 
     int m_nTitleWidth = -1;      // widest title, measured once on the first pass; -1 until then
-    bool m_bShortTitles = false; // titles show only the first three letters of the mode
+    bool m_bShortTitles = false; // titles show only the short form of the mode name
     int m_nStringSpacing = 20;
     int m_nFretSpacing = 30;
     int m_nNeckSpacing = 20;
     int m_nInlayRadius = 2;
     int m_nNoteRadius = 6;
+
+    // Options beyond the plain diagrams; the defaults draw exactly the plain ones.
+    LabelKind m_labelKind = LabelKind::None; // text inside the dots, which then grow to hold it
+    bool m_bLeftHanded = false;              // each neck mirrored: highest string on the left
+    bool m_bFretNumbers = false;             // marker frets numbered beside the first diagram
 
     // One full pass. clientSize is the size of the view's window, which sets the logical
     // extent even when printing; prcTarget is the device area to cover. Any metrics are drawn
@@ -41,6 +49,18 @@ public:
     // A printer's or preview's page: the pass scaled from the window's client size onto the
     // usable page rectangle of pInfo, which is then marked as the job's last page.
     void PrintPage(QPainter* pDC, CPrintInfo* pInfo, QSize clientSize);
+
+    // The size of a window that shows the whole pass: everything it draws (titles measured in
+    // `font` on `pDevice`, or in the printed titles' font), with a margin as wide as the left
+    // one on the right and below. The drawing itself is left as it is: its title width is not
+    // measured by this.
+    QSize PictureSize(const QFont& font, QPaintDevice* pDevice, bool bPrinting) const;
+
+    // The mode name of diagram nMode in the current family, in full.
+    QString FullModeName(int nMode) const;
+
+    // The radius of the note dots: the fixed one, or with labels the largest the spacings allow.
+    int DotRadius() const;
 
 protected:
     // The pass asks the music model through these, so that a test can watch the questions.

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 QFont PrintTitleFont() {
     QFont font(QStringLiteral("Arial"));
@@ -14,8 +15,15 @@ QFont PrintTitleFont() {
 }
 
 CPainterSurface::CPainterSurface(QPainter* pPainter, const QColor& windowColour)
+    : CPainterSurface(pPainter, [&windowColour] {
+        CNeckColours colours = PaperColours();
+        colours.background = windowColour;
+        return colours;
+    }()) {}
+
+CPainterSurface::CPainterSurface(QPainter* pPainter, const CNeckColours& screenColours)
     : m_pPainter(pPainter)
-    , m_windowColour(windowColour)
+    , m_colours(screenColours)
     , m_textColour(pPainter->pen().color())
     , m_originalTransform(pPainter->worldTransform())
     , m_original{pPainter->pen(), pPainter->brush(), m_textColour, pPainter->backgroundMode()}
@@ -31,11 +39,11 @@ CPainterSurface::~CPainterSurface() {
     m_pPainter->setWorldTransform(m_originalTransform);
 }
 
-QColor CPainterSurface::WindowColour() const {
-    return m_windowColour;
+CNeckColours CPainterSurface::ScreenColours() const {
+    return m_colours;
 }
 
-void CPainterSurface::SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) {
+double CPainterSurface::SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) {
     // An empty or negative extent has no scale to give; the mapping then stays one to one
     // rather than dividing by zero.
     qreal scale = 1.0;
@@ -45,6 +53,9 @@ void CPainterSurface::SetIsotropicMapping(QSize windowExtent, QSize viewportExte
                          qreal(viewportExtent.height()) / windowExtent.height());
     }
     m_pPainter->setWorldTransform(QTransform::fromScale(scale, scale) * m_originalTransform);
+    m_dDeviceScale = std::abs(m_pPainter->deviceTransform().m11());
+    m_bSmooth = m_bDeviceAligned && std::abs(m_dDeviceScale - std::round(m_dDeviceScale)) > 1e-6;
+    return scale;
 }
 
 void CPainterSurface::SelectTitleFont() {
@@ -75,8 +86,13 @@ const QPen& CPainterSurface::PenFor(const CSurfacePen& pen) {
         }
     }
     // A flat cap leaves the end point out, so the segments of a string meet without overlap.
-    return m_pens.emplace_back(pen, QPen(QBrush(pen.colour), pen.width, Qt::SolidLine, Qt::FlatCap))
-        .second;
+    QPen made(QBrush(pen.colour), pen.width, Qt::SolidLine, Qt::FlatCap);
+    if (m_bDeviceAligned && m_dDeviceScale != 1.0) {
+        // A whole number of device pixels, the same for every line wherever it falls.
+        made.setCosmetic(true);
+        made.setWidthF(std::max(1.0, std::floor(m_dDeviceScale * pen.width + 1e-6)));
+    }
+    return m_pens.emplace_back(pen, made).second;
 }
 
 const QBrush& CPainterSurface::BrushFor(const CSurfaceBrush& brush) {
@@ -116,7 +132,14 @@ void CPainterSurface::Ellipse(const CSurfaceRect& box) {
     if (width < 0 || height < 0) {
         return;
     }
+    if (!m_bSmooth) {
+        m_pPainter->drawEllipse(QRect(box.left, box.top, width, height));
+        return;
+    }
+    // At a fractional scale an unsmoothed dot comes out lopsided.
+    m_pPainter->setRenderHint(QPainter::Antialiasing, true);
     m_pPainter->drawEllipse(QRect(box.left, box.top, width, height));
+    m_pPainter->setRenderHint(QPainter::Antialiasing, false);
 }
 
 void CPainterSurface::FillRect(const CSurfaceRect& rect, const CSurfaceBrush& brush) {
@@ -137,4 +160,67 @@ void CPainterSurface::TextOut(QPoint topLeft, const QString& text) {
 
 int CPainterSurface::TextWidth(const QString& text) {
     return QFontMetrics(m_pPainter->font(), m_pPainter->device()).horizontalAdvance(text);
+}
+
+const CPainterSurface::FittedLayout& CPainterSurface::LayoutFor(const CSurfaceRect& box,
+                                                                const QString& text, int nPixelSize,
+                                                                TextFit fit) {
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    const auto key = std::make_tuple(text, nPixelSize, width, height, static_cast<int>(fit));
+    const auto found = m_layouts.find(key);
+    if (found != m_layouts.end()) {
+        return found->second;
+    }
+    FittedLayout layout;
+    QFont font = m_pPainter->font();
+    if (fit == TextFit::InEllipse) {
+        font.setWeight(QFont::DemiBold);
+    }
+    // The outline takes half a unit of every side.
+    const double semiWidth = width / 2.0 - 0.5;
+    const double semiHeight = height / 2.0 - 0.5;
+    for (int size = nPixelSize; size >= kMinLegiblePixelSize; --size) {
+        font.setPixelSize(size);
+        const QFontMetricsF metrics(font, m_pPainter->device());
+        const QRectF ink = metrics.tightBoundingRect(text);
+        bool fits = false;
+        QPointF origin; // of the baseline, from the box's top-left corner
+        if (fit == TextFit::InEllipse) {
+            const double x = ink.width() / 2.0 / semiWidth;
+            const double y = ink.height() / 2.0 / semiHeight;
+            fits = semiWidth > 0 && semiHeight > 0 && x * x + y * y <= 1.0;
+            origin = QPointF(width / 2.0, height / 2.0) - ink.center();
+        } else {
+            fits = ink.width() <= width && ink.height() <= height;
+            origin = QPointF(width - ink.right(), height / 2.0 - ink.center().y());
+        }
+        if (fits) {
+            layout.font = font;
+            layout.text = QStaticText(text);
+            layout.text.setTextFormat(Qt::PlainText);
+            layout.text.prepare(m_pPainter->transform(), font);
+            layout.offset = origin - QPointF(0, metrics.ascent());
+            break;
+        }
+    }
+    return m_layouts.emplace(key, std::move(layout)).first->second;
+}
+
+void CPainterSurface::FittedText(const CSurfaceRect& box, const QString& text, const QColor& colour,
+                                 int nPixelSize, TextFit fit) {
+    if (text.isEmpty() || box.right <= box.left || box.bottom <= box.top) {
+        return;
+    }
+    const FittedLayout& layout = LayoutFor(box, text, nPixelSize, fit);
+    if (layout.text.text().isEmpty()) {
+        return;
+    }
+    const QFont font = m_pPainter->font();
+    const QPen pen = m_pPainter->pen();
+    m_pPainter->setFont(layout.font);
+    m_pPainter->setPen(colour);
+    m_pPainter->drawStaticText(QPointF(box.left, box.top) + layout.offset, layout.text);
+    m_pPainter->setPen(pen);
+    m_pPainter->setFont(font);
 }

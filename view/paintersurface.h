@@ -5,8 +5,11 @@
 #include <QBrush>
 #include <QFont>
 #include <QPen>
+#include <QStaticText>
 #include <QTransform>
 
+#include <map>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -20,15 +23,21 @@ QFont PrintTitleFont();
 // mode, transform) it puts back when it is destroyed, so the painter is handed back as it came.
 class CPainterSurface final : public CDrawSurface {
 public:
-    // windowColour is what a screen pass fills its background with: the palette's window
-    // colour on screen, white for an exported image.
+    // The colours a screen pass draws with; paper passes bring their own.
+    CPainterSurface(QPainter* pPainter, const CNeckColours& screenColours);
+    // The light colours over windowColour: white for an exported image.
     CPainterSurface(QPainter* pPainter, const QColor& windowColour);
     ~CPainterSurface() override;
     CPainterSurface(const CPainterSurface&) = delete;
     CPainterSurface& operator=(const CPainterSurface&) = delete;
 
-    QColor WindowColour() const override;
-    void SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) override;
+    // On a screen scaled by a fraction (a zoom, a display scale of 1.5), one-unit lines are
+    // kept one device pixel wide (a whole number of them at larger scales) and dots and text
+    // are smoothed, so that the picture stays even. Off by default: paper scales every line.
+    void SetDeviceAligned(bool bAligned) { m_bDeviceAligned = bAligned; }
+
+    CNeckColours ScreenColours() const override;
+    double SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) override;
     void SelectTitleFont() override;
     void RestoreFont() override;
     void RememberTools() override;
@@ -42,6 +51,8 @@ public:
     void FillRect(const CSurfaceRect& rect, const CSurfaceBrush& brush) override;
     void TextOut(QPoint topLeft, const QString& text) override;
     int TextWidth(const QString& text) override;
+    void FittedText(const CSurfaceRect& box, const QString& text, const QColor& colour,
+                    int nPixelSize, TextFit fit) override;
 
 private:
     struct Tools {
@@ -54,8 +65,20 @@ private:
     const QPen& PenFor(const CSurfacePen& pen);
     const QBrush& BrushFor(const CSurfaceBrush& brush);
 
+    // Text laid out once per distinct text, size and box, however many dots show it.
+    struct FittedLayout {
+        QStaticText text; // empty when it fits at no legible size
+        QFont font;
+        QPointF offset; // of the text's top-left corner from the box's
+    };
+    const FittedLayout& LayoutFor(const CSurfaceRect& box, const QString& text, int nPixelSize,
+                                  TextFit fit);
+
     QPainter* m_pPainter;
-    QColor m_windowColour;
+    CNeckColours m_colours;
+    bool m_bDeviceAligned = false;
+    double m_dDeviceScale = 1.0;
+    bool m_bSmooth = false;
     // Text has a colour of its own, as on a device context; the pen keeps the line colour.
     QColor m_textColour;
     const QTransform m_originalTransform;
@@ -66,4 +89,5 @@ private:
     // A pass switches between a handful of tools hundreds of times; each is made once.
     std::vector<std::pair<CSurfacePen, QPen>> m_pens;
     std::vector<std::pair<CSurfaceBrush, QBrush>> m_brushes;
+    std::map<std::tuple<QString, int, int, int, int>, FittedLayout> m_layouts;
 };

@@ -18,7 +18,11 @@ void CRecordingSurface::SetCharacterWidth(int nWidth, int nHeight) {
 }
 
 void CRecordingSurface::SetWindowColour(const QColor& colour) {
-    m_windowColour = colour;
+    m_colours.background = colour;
+}
+
+void CRecordingSurface::SetScreenColours(const CNeckColours& colours) {
+    m_colours = colours;
 }
 
 std::vector<CRecordedCall> CRecordingSurface::CallsOf(CRecordedCall::Kind kind) const {
@@ -105,14 +109,20 @@ int CRecordingSurface::MeasureHeight() const {
     return QFontMetrics(font, m_pDevice).height();
 }
 
-QColor CRecordingSurface::WindowColour() const {
-    return m_windowColour;
+CNeckColours CRecordingSurface::ScreenColours() const {
+    return m_colours;
 }
 
-void CRecordingSurface::SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) {
+double CRecordingSurface::SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) {
     CRecordedCall& call = Record(CRecordedCall::Kind::Mapping);
     call.windowExtent = windowExtent;
     call.viewportExtent = viewportExtent;
+    if (windowExtent.width() <= 0 || windowExtent.height() <= 0 || viewportExtent.width() <= 0 ||
+        viewportExtent.height() <= 0) {
+        return 1.0;
+    }
+    return std::min(double(viewportExtent.width()) / windowExtent.width(),
+                    double(viewportExtent.height()) / windowExtent.height());
 }
 
 void CRecordingSurface::SelectTitleFont() {
@@ -188,4 +198,14 @@ int CRecordingSurface::TextWidth(const QString& text) {
     call.text = text;
     call.width = width;
     return width;
+}
+
+void CRecordingSurface::FittedText(const CSurfaceRect& box, const QString& text,
+                                   const QColor& colour, int nPixelSize, TextFit fit) {
+    CRecordedCall& call = Record(CRecordedCall::Kind::FittedText);
+    call.rect = box;
+    call.text = text;
+    call.colour = colour;
+    call.width = nPixelSize;
+    call.fit = fit;
 }

@@ -26,6 +26,7 @@ struct CRecordedCall {
         FillRect,
         TextOut,
         TextWidth,
+        FittedText,
     };
 
     Kind kind = Kind::Line;
@@ -33,14 +34,15 @@ struct CRecordedCall {
     QSize viewportExtent;   // Mapping
     QPoint from;            // Line; TextOut: the top-left corner
     QPoint to;              // Line
-    CSurfaceRect rect;      // Ellipse, FillRect
+    CSurfaceRect rect;      // Ellipse, FillRect, FittedText
     CSurfacePen pen;        // SelectPen; the pen in effect for Line and Ellipse
     CSurfaceBrush brush;    // SelectBrush, FillRect; the brush in effect for Ellipse
-    QColor colour;          // TextColour; the text colour in effect for TextOut
-    QString text;           // TextOut, TextWidth
-    int width = 0;          // TextOut, TextWidth: the measured width
+    QColor colour;          // TextColour, FittedText; the text colour in effect for TextOut
+    QString text;           // TextOut, TextWidth, FittedText
+    int width = 0;          // TextOut, TextWidth: the measured width; FittedText: pixel size
     int height = 0;         // TextOut: the height of a line of text
     bool titleFont = false; // TextOut, TextWidth: whether the printed titles' font was selected
+    CDrawSurface::TextFit fit = CDrawSurface::TextFit::InEllipse; // FittedText
 };
 
 // Draws nothing and records every call in order, for tests and for working out how large the
@@ -55,6 +57,7 @@ public:
     // Every character this many units wide (and text this many high); 0 goes back to the font.
     void SetCharacterWidth(int nWidth, int nHeight = 16);
     void SetWindowColour(const QColor& colour);
+    void SetScreenColours(const CNeckColours& colours);
 
     const std::vector<CRecordedCall>& Calls() const { return m_calls; }
     std::vector<CRecordedCall> CallsOf(CRecordedCall::Kind kind) const;
@@ -63,8 +66,8 @@ public:
     CSurfaceRect DrawingExtent() const;
     void Clear();
 
-    QColor WindowColour() const override;
-    void SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) override;
+    CNeckColours ScreenColours() const override;
+    double SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) override;
     void SelectTitleFont() override;
     void RestoreFont() override;
     void RememberTools() override;
@@ -78,6 +81,8 @@ public:
     void FillRect(const CSurfaceRect& rect, const CSurfaceBrush& brush) override;
     void TextOut(QPoint topLeft, const QString& text) override;
     int TextWidth(const QString& text) override;
+    void FittedText(const CSurfaceRect& box, const QString& text, const QColor& colour,
+                    int nPixelSize, TextFit fit) override;
 
 private:
     CRecordedCall& Record(CRecordedCall::Kind kind);
@@ -89,7 +94,7 @@ private:
     QPaintDevice* m_pDevice = nullptr;
     int m_nCharacterWidth = 0;
     int m_nCharacterHeight = 16;
-    QColor m_windowColour{255, 255, 255};
+    CNeckColours m_colours = PaperColours();
     bool m_bTitleFont = false;
     CSurfacePen m_pen{QColor(0, 0, 0)};
     CSurfaceBrush m_brush{QColor(255, 255, 255)};

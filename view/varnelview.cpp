@@ -3,10 +3,12 @@
 #include "res/resource.h"
 #include "view/accidentalbutton.h"
 #include "view/neckprefs.h"
+#include "view/zoomsteps.h"
 
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -27,8 +29,15 @@ CVarnelView::CVarnelView(SettingsStore& settings, QPrinter& printer, QWidget* pP
     , m_settings(settings)
     , m_printer(printer) {
     LoadNeckPrefs(*this, m_settings);
+    OptionPrefs::Load(m_settings).ApplyTo(*this);
+    m_viewPrefs = ViewPrefs::Load(m_settings);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(false);
+    // The view takes the focus, so the keys that scroll it reach it and a screen reader can
+    // read what it shows.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Neck diagrams"));
+    setAccessibleDescription(TitlesText());
 }
 
 CVarnelView::~CVarnelView() = default;
@@ -50,18 +59,43 @@ void CVarnelView::OnInitialUpdate() {
     }
     const long long step = 5LL * m_nStringSpacing + m_nNeckSpacing;
     long long left = static_cast<long long>(m_nStringSpacing) + 20;
+    for (long long& buttonLeft : m_nButtonLefts) {
+        buttonLeft = left;
+        left += step;
+    }
     const auto makeButton = [&](const QString& text, int id) {
         auto* button = new CAccidentalButton(text, id, BackgroundColour(), this);
-        button->setGeometry(ClampToWidgetRange(left), 0, kButtonWidth, kButtonHeight);
         button->show();
-        left += step;
         return button;
     };
     m_pFlatButton = makeButton(tr("Flat"), IDC_FLAT);
     m_pNaturalButton = makeButton(tr("Natural"), IDC_NATURAL);
     m_pSharpButton = makeButton(tr("Sharp"), IDC_SHARP);
+    PlaceButtons();
     m_pNaturalButton->setChecked(m_nAccidental == 0);
     Invalidate();
+}
+
+void CVarnelView::PlaceButtons() {
+    const std::array<CAccidentalButton*, 3> buttons{m_pFlatButton, m_pNaturalButton,
+                                                    m_pSharpButton};
+    const double scale = ScreenScale();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i] == nullptr) {
+            continue;
+        }
+        const long long left =
+            scale == 1.0 ? m_nButtonLefts[i] : std::llround(double(m_nButtonLefts[i]) * scale);
+        buttons[i]->setGeometry(ClampToWidgetRange(left), 0, kButtonWidth, kButtonHeight);
+    }
+}
+
+void CVarnelView::UpdateButtonColours() {
+    for (CAccidentalButton* button : {m_pFlatButton, m_pNaturalButton, m_pSharpButton}) {
+        if (button != nullptr) {
+            button->SetBackground(palette(), BackgroundColour());
+        }
+    }
 }
 
 void CVarnelView::OnKeyA() {
@@ -90,6 +124,7 @@ void CVarnelView::OnKey(int nKey) {
     m_nKey = nKey;
     MoveChecksForRule(NormaliseKey());
     Invalidate();
+    Q_EMIT keyChanged();
 }
 
 int CVarnelView::OnAccidentalChanged() {
@@ -102,6 +137,7 @@ int CVarnelView::OnAccidentalChanged() {
     }
     MoveChecksForRule(NormaliseKey());
     Invalidate();
+    Q_EMIT keyChanged();
     return 0;
 }
 
@@ -118,8 +154,110 @@ void CVarnelView::MoveChecksForRule(KeyRule rule) {
 }
 
 void CVarnelView::Invalidate() {
+    m_sizeDrawing = QSize();
+    setAccessibleDescription(TitlesText());
     update();
     Q_EMIT invalidated();
+    Q_EMIT layoutChanged();
+}
+
+QString CVarnelView::TitlesText() const {
+    QStringList titles;
+    for (int i = 0; i < kModes; ++i) {
+        titles << QString::fromStdString(GetRootName(i)) + QLatin1Char(' ') + FullModeName(i);
+    }
+    return titles.join(QStringLiteral(", "));
+}
+
+void CVarnelView::SetOptions(const OptionPrefs& options) {
+    if (options.family != m_nFamily) {
+        m_nTitleWidth = -1;
+        m_bShortTitles = false;
+    }
+    options.ApplyTo(*this);
+    options.Save(m_settings);
+    Invalidate();
+}
+
+void CVarnelView::SetZoomPercent(int nPercent) {
+    const int percent = std::clamp(nPercent, ZoomSteps::kMin, ZoomSteps::kMax);
+    if (percent == m_viewPrefs.zoomPercent && !m_viewPrefs.fit) {
+        return;
+    }
+    m_viewPrefs.zoomPercent = percent;
+    m_viewPrefs.fit = false;
+    m_viewPrefs.Save(m_settings);
+    PlaceButtons();
+    update();
+    Q_EMIT layoutChanged();
+}
+
+void CVarnelView::SetFitted(bool bFitted) {
+    if (bFitted == m_viewPrefs.fit) {
+        return;
+    }
+    m_viewPrefs.fit = bFitted;
+    m_viewPrefs.Save(m_settings);
+    PlaceButtons();
+    update();
+    Q_EMIT layoutChanged();
+}
+
+double CVarnelView::ScreenScale() const {
+    if (m_viewPrefs.fit) {
+        return ZoomSteps::FitScale(DrawingSize(), VisibleSize());
+    }
+    return m_viewPrefs.zoomPercent / 100.0;
+}
+
+QSize CVarnelView::DrawingSize() const {
+    if (m_sizeDrawing.isEmpty()) {
+        m_sizeDrawing = PictureSize(font(), const_cast<CVarnelView*>(this), false);
+    }
+    return m_sizeDrawing;
+}
+
+QSize CVarnelView::PrintedDrawingSize() const {
+    return PictureSize(font(), const_cast<CVarnelView*>(this), true);
+}
+
+QSize CVarnelView::RequiredSize() const {
+    const QSize visible = VisibleSize();
+    if (m_viewPrefs.fit) {
+        return visible;
+    }
+    const double scale = ScreenScale();
+    const QSize drawing = DrawingSize();
+    const auto scaled = [scale](int length) {
+        return ClampToWidgetRange(static_cast<long long>(std::ceil(length * scale)));
+    };
+    return visible.expandedTo(QSize(scaled(drawing.width()), scaled(drawing.height())));
+}
+
+QSize CVarnelView::VisibleSize() const {
+    return m_sizeVisible.isValid() ? m_sizeVisible : size();
+}
+
+void CVarnelView::SetVisibleSize(QSize size) {
+    if (size == m_sizeVisible) {
+        return;
+    }
+    m_sizeVisible = size;
+    if (m_viewPrefs.fit) {
+        PlaceButtons();
+        update();
+    }
+}
+
+void CVarnelView::changeEvent(QEvent* pEvent) {
+    QWidget::changeEvent(pEvent);
+    if (pEvent->type() == QEvent::PaletteChange) {
+        // The desktop switched its colours: the drawing and the buttons follow at once.
+        UpdateButtonColours();
+        Invalidate();
+    } else if (pEvent->type() == QEvent::FontChange) {
+        Invalidate();
+    }
 }
 
 bool CVarnelView::event(QEvent* pEvent) {

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "view/neckdrawing.h"
+#include "view/optionprefs.h"
 #include "view/printframework.h"
+#include "view/viewprefs.h"
 
 #include <QEvent>
 #include <QWidget>
+
+#include <array>
 
 class CAccidentalButton;
 class QPrinter;
@@ -53,6 +57,31 @@ public:
     // The colour behind the diagrams and the buttons: the palette's window colour.
     QColor BackgroundColour() const;
 
+    // The screen drawing's zoom in percent, or fitted to the visible part of the view. Both are
+    // kept in the settings as they change.
+    int ZoomPercent() const { return m_viewPrefs.zoomPercent; }
+    bool IsFitted() const { return m_viewPrefs.fit; }
+    void SetZoomPercent(int nPercent);
+    void SetFitted(bool bFitted);
+    // The scale the screen pass draws at: the zoom, or the one that fits the drawing in view.
+    double ScreenScale() const;
+
+    // The size of a window that shows the whole screen drawing at one pixel per unit.
+    QSize DrawingSize() const;
+    // The size the view needs at the current scale to show all of the drawing, and never less
+    // than the part that is visible.
+    QSize RequiredSize() const;
+    // The part of the view the window shows; printing follows it, as it follows the window.
+    QSize VisibleSize() const;
+    void SetVisibleSize(QSize size);
+
+    // Labels, hand, scale family, tuning and fret numbers: applied at once and kept in the
+    // settings. A new family measures its titles again.
+    void SetOptions(const OptionPrefs& options);
+
+    // The diagrams as their titles read, for screen readers: "C Ionian, C Dorian, ...".
+    QString TitlesText() const;
+
     CAccidentalButton* m_pSharpButton = nullptr;
     CAccidentalButton* m_pFlatButton = nullptr;
     CAccidentalButton* m_pNaturalButton = nullptr;
@@ -60,10 +89,15 @@ public:
 Q_SIGNALS:
     // Emitted whenever the whole view is invalidated, so that its next paint redraws it all.
     void invalidated();
+    // The key or its accidental changed, normalisation included.
+    void keyChanged();
+    // The scale or the size the drawing needs changed.
+    void layoutChanged();
 
 protected:
     bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
+    void changeEvent(QEvent* pEvent) override;
     int OnAccidentalChanged();
 
     SettingsStore& m_settings;
@@ -73,4 +107,14 @@ private:
     void OnKey(int nKey);
     void MoveChecksForRule(KeyRule rule);
     void Invalidate();
+    // The buttons sit over the first three diagrams at any scale.
+    void PlaceButtons();
+    void UpdateButtonColours();
+    QSize PrintedDrawingSize() const;
+
+    ViewPrefs m_viewPrefs;
+    QSize m_sizeVisible;
+    // The buttons' left edges at one pixel per unit, fixed when they are made.
+    std::array<long long, 3> m_nButtonLefts{};
+    mutable QSize m_sizeDrawing; // empty until measured after a change
 };

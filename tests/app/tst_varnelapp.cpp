@@ -232,7 +232,7 @@ void TestVarnelApp::printDirectlyPrintsOnePageAndEnds() {
     QVERIFY(!app.MainFrame()->isVisible());
     QCOMPARE(PdfFilePageCount(pdf), 1);
     // The page was scaled from the view as the placed window would show it.
-    QCOMPARE(app.MainFrame()->View()->width(), app.MainFrame()->width());
+    QCOMPARE(app.MainFrame()->View()->VisibleSize().width(), app.MainFrame()->width());
 }
 
 void TestVarnelApp::printDirectlyWithoutAPrinterFails() {

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "music/musicmodel.h"
+#include "music/tuning.h"
+
+class CNeckDrawing;
+class SettingsStore;
+
+// What the guitarist chose beyond the plain diagrams, kept in the settings group "Options".
+// Every default draws exactly the plain diagrams.
+struct OptionPrefs {
+    static constexpr char kGroup[] = "Options";
+    static constexpr char kLabels[] = "Labels";           // 0 none, 1 notes, 2 degrees, 3 intervals
+    static constexpr char kLeftHanded[] = "LeftHanded";   // 0 or 1
+    static constexpr char kFamily[] = "Family";           // 0 major, 1 harmonic, 2 melodic minor
+    static constexpr char kFretNumbers[] = "FretNumbers"; // 0 or 1
+    // "Tuning0" to "Tuning5": MIDI note numbers of the open strings, lowest first.
+    static constexpr char kTuningPrefix[] = "Tuning";
+
+    LabelKind labels = LabelKind::None;
+    bool leftHanded = false;
+    int family = static_cast<int>(ScaleFamily::Major);
+    TuningMidi tuning = CMusicModel::kStandardTuning;
+    bool fretNumbers = false;
+
+    friend bool operator==(const OptionPrefs&, const OptionPrefs&) = default;
+
+    // A value that is missing or not one of those allowed reads as its default, each on its
+    // own: one bad string of the tuning leaves the other five as stored.
+    static OptionPrefs Load(const SettingsStore& store);
+    void Save(SettingsStore& store) const;
+
+    // The family and tuning are the model's; labels, hand and fret numbers the drawing's.
+    void ApplyTo(CMusicModel& model) const;
+    void ApplyTo(CNeckDrawing& drawing) const;
+    static OptionPrefs Of(const CNeckDrawing& drawing);
+};
