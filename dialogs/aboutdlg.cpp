@@ -93,7 +93,9 @@ void CAboutDlg::CreateControls() {
     SetUpLink(m_wndWebLink, geometry, IDC_WEB_LINK, QLatin1String("IDC_WEB_LINK"),
               QLatin1String(kAuthorHomePage), QRect(117, 89, 120, 10));
 
-    // OK is the only control that takes the focus.
+    // OK holds the first focus, so Enter still closes the box; Tab then visits the two links.
+    setTabOrder(pOk, &m_wndMailLink);
+    setTabOrder(&m_wndMailLink, &m_wndWebLink);
     pOk->setFocus();
 }
 

@@ -14,8 +14,9 @@
 inline constexpr char kAuthorMailboxPrefix[] = "author@";
 
 // A label that opens its own text as a link: underlined, blue until followed and purple after,
-// a hand cursor while the pointer is over it. The visited state belongs to the owner, who points
-// m_pVisited at a flag that outlives the link before the link is first shown.
+// a hand cursor while the pointer is over it. Tab reaches it, and Enter, Return or Space open it
+// as a click does. The visited state belongs to the owner, who points m_pVisited at a flag that
+// outlives the link before the link is first shown.
 class CStaticLink : public QLabel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CStaticLink)
@@ -30,18 +31,21 @@ public:
     QColor m_crVisited{128, 0, 128};
     // The owner's flag; a link without one paints as not visited and records nothing.
     bool* m_pVisited = nullptr;
-    // True while the link holds the mouse grab because the pointer is over it.
+    // True while the pointer is over the link and the hand is shown.
     bool m_bCaptured = false;
-    // True from a click until the launch period ends; pointer moves are ignored meanwhile.
+    // True from a click until the launch period ends; the pointer changes nothing meanwhile.
     bool m_bLaunching = false;
     // Empty until the first click, then the text with "mailto:" put in front where it applies.
     QString m_strTarget;
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
+    void enterEvent(QEnterEvent* pEvent) override;
+    void leaveEvent(QEvent* pEvent) override;
     void mouseMoveEvent(QMouseEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
     void hideEvent(QHideEvent* pEvent) override;
 
     void OnClicked();
@@ -51,7 +55,7 @@ protected:
 private:
     bool IsVisited() const;
     const QCursor& HandCursor();
-    void ReleaseCapture();
+    void SetPointerOver(bool bOver);
 
     // The label's font with underlining, made at the first paint and kept.
     std::optional<QFont> m_fontUnderline;

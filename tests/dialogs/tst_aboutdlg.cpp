@@ -5,16 +5,23 @@
 
 #include <QtTest>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 
 namespace {
 
 bool ShowsColour(QWidget* pWidget, const QColor& colour) {
     return CountPixels(pWidget->grab().toImage(), colour) > 0;
+}
+
+// What the window shows, not a fresh rendering: it changes only when the window repaints.
+QImage OnScreen(QWidget& window) {
+    return window.screen()->grabWindow(window.winId()).toImage();
 }
 
 const QColor kBlue(0, 0, 255);
@@ -33,7 +40,10 @@ private Q_SLOTS:
     void cleanupTestCase();
     void init();
     void showsTheProgramAndTheAuthor();
-    void okIsTheOnlyTabStopAndHasTheFocus();
+    void tabGoesFromOkToTheMailLinkThenTheWebLink();
+    void keysOnTheFocusedControl_data();
+    void keysOnTheFocusedControl();
+    void linksAreAnnouncedAsLinks();
     void everyWayOfClosingJustCloses_data();
     void everyWayOfClosingJustCloses();
     void openingChangesNoFlag();
@@ -86,7 +96,7 @@ void TestAboutDlg::showsTheProgramAndTheAuthor() {
     QVERIFY(web.host().endsWith(".example"));
 }
 
-void TestAboutDlg::okIsTheOnlyTabStopAndHasTheFocus() {
+void TestAboutDlg::tabGoesFromOkToTheMailLinkThenTheWebLink() {
     bool bMail = false;
     bool bWeb = false;
     CAboutDlg dlg(&bMail, &bWeb);
@@ -96,14 +106,81 @@ void TestAboutDlg::okIsTheOnlyTabStopAndHasTheFocus() {
     QPushButton* pOk = FindControl<QPushButton>(&dlg, kIdOk);
     QCOMPARE(QApplication::focusWidget(), pOk);
     QVERIFY(pOk->isDefault());
+    const QList<QWidget*> stops{pOk, &dlg.m_wndMailLink, &dlg.m_wndWebLink};
     const QList<QWidget*> children = dlg.findChildren<QWidget*>();
     for (const QWidget* pChild : children) {
-        if (pChild != pOk) {
-            QVERIFY2(!(pChild->focusPolicy() & Qt::TabFocus), qPrintable(pChild->objectName()));
-        }
+        const bool bTabStop = pChild->focusPolicy() & Qt::TabFocus;
+        QVERIFY2(bTabStop == stops.contains(pChild), qPrintable(pChild->objectName()));
     }
-    QTest::keyClick(pOk, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), pOk);
+    for (int n = 1; n <= stops.size(); ++n) {
+        QTest::keyClick(dlg.windowHandle(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), stops.at(n % stops.size()));
+    }
+    QTest::keyClick(dlg.windowHandle(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), &dlg.m_wndWebLink);
+}
+
+void TestAboutDlg::keysOnTheFocusedControl_data() {
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("repeat");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("Return on the mail link") << 1 << int(Qt::Key_Return) << 0 << false << "mail";
+    QTest::newRow("keypad Enter on the web link")
+        << 2 << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << "web";
+    QTest::newRow("Space on the web link") << 2 << int(Qt::Key_Space) << 0 << false << "web";
+    QTest::newRow("Ctrl+Return on the mail link")
+        << 1 << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << "";
+    QTest::newRow("held Space repeating on the mail link")
+        << 1 << int(Qt::Key_Space) << 0 << true << "";
+}
+
+void TestAboutDlg::keysOnTheFocusedControl() {
+    QFETCH(int, tabs);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, repeat);
+    QFETCH(QString, opened);
+    bool bMail = false;
+    bool bWeb = false;
+    CAboutDlg dlg(&bMail, &bWeb);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    for (int n = 0; n < tabs; ++n) {
+        QTest::keyClick(dlg.windowHandle(), Qt::Key_Tab);
+    }
+
+    const QImage imageBefore = OnScreen(dlg);
+    // Through the window to the focused control, as a keyboard sends it; keyClick cannot repeat.
+    const auto mods = Qt::KeyboardModifiers::fromInt(modifiers);
+    QTest::simulateEvent(dlg.windowHandle(), true, key, mods, QString(), repeat);
+    QTest::simulateEvent(dlg.windowHandle(), false, key, mods, QString(), repeat);
+
+    QCOMPARE(bMail, opened == "mail");
+    QCOMPARE(bWeb, opened == "web");
+    if (opened.isEmpty()) {
+        QVERIFY(m_recorder.m_urls.isEmpty());
+        return;
+    }
+    CStaticLink& link = opened == "mail" ? dlg.m_wndMailLink : dlg.m_wndWebLink;
+    const QString target = (opened == "mail" ? "mailto:" : "") + link.text();
+    QCOMPARE(m_recorder.m_urls, QList<QUrl>{QUrl(target)});
+    QVERIFY(link.m_bLaunching);
+    // The key was the link's alone: the default button did not close the box.
+    QVERIFY(dlg.isVisible());
+    QTRY_VERIFY(OnScreen(dlg) != imageBefore);
+    QVERIFY(ShowsColour(&link, kPurple));
+}
+
+void TestAboutDlg::linksAreAnnouncedAsLinks() {
+    CAboutDlg dlg(nullptr, nullptr);
+    for (CStaticLink* pLink : {&dlg.m_wndMailLink, &dlg.m_wndWebLink}) {
+        QAccessibleInterface* pAccessible = QAccessible::queryAccessibleInterface(pLink);
+        QVERIFY(pAccessible != nullptr);
+        QCOMPARE(pAccessible->role(), QAccessible::Link);
+        QCOMPARE(pAccessible->text(QAccessible::Name), pLink->text());
+    }
 }
 
 void TestAboutDlg::everyWayOfClosingJustCloses_data() {
@@ -111,6 +188,7 @@ void TestAboutDlg::everyWayOfClosingJustCloses_data() {
     QTest::newRow("OK") << "ok";
     QTest::newRow("Enter") << "enter";
     QTest::newRow("Escape") << "escape";
+    QTest::newRow("Space on OK") << "space";
     QTest::newRow("close box") << "close";
 }
 
@@ -130,6 +208,8 @@ void TestAboutDlg::everyWayOfClosingJustCloses() {
         QTest::keyClick(pOk, Qt::Key_Return);
     } else if (how == "escape") {
         QTest::keyClick(pOk, Qt::Key_Escape);
+    } else if (how == "space") {
+        QTest::keyClick(dlg.windowHandle(), Qt::Key_Space);
     } else {
         QVERIFY(dlg.close());
     }

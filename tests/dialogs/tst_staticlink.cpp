@@ -3,8 +3,10 @@
 
 #include <QtTest>
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QImage>
+#include <QPushButton>
 #include <QUrl>
 
 namespace {
@@ -38,6 +40,26 @@ void MoveOntoLink(SLinkWindow& window) {
     QTest::mouseMove(window.pLink, kInside);
 }
 
+// Sends the link what the window hands it as the pointer crosses its edge or moves over it.
+void SendPointer(CStaticLink* pLink, const QString& strEvent, const QPoint& ptPosition) {
+    const QPoint ptGlobal = pLink->mapToGlobal(ptPosition);
+    if (strEvent == "enter") {
+        QEnterEvent event(ptPosition, ptPosition, ptGlobal);
+        QApplication::sendEvent(pLink, &event);
+    } else if (strEvent == "leave") {
+        QEvent event(QEvent::Leave);
+        QApplication::sendEvent(pLink, &event);
+    } else {
+        QMouseEvent event(QEvent::MouseMove, ptPosition, ptGlobal, Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(pLink, &event);
+    }
+}
+
+bool ShowsHand(const CStaticLink* pLink) {
+    return pLink->cursor().shape() != Qt::ArrowCursor;
+}
+
 } // namespace
 
 class TestStaticLink : public QObject {
@@ -53,8 +75,13 @@ private Q_SLOTS:
     void webTargetIsHandedOverUnchanged();
     void failedOpenLeavesTheLinkUnvisited();
     void linkWithoutFlagOpensAndStaysBlue();
-    void pointerOverLinkShowsHand();
-    void pointerMovesAreIgnoredWhileLaunching();
+    void pointerCrossingTheEdgeTurnsTheHand_data();
+    void pointerCrossingTheEdgeTurnsTheHand();
+    void realPointerShowsTheHandWithoutAGrab();
+    void pointerWaitsForTheLaunchPeriod_data();
+    void pointerWaitsForTheLaunchPeriod();
+    void focusFrameOnlyWithKeyboardFocus_data();
+    void focusFrameOnlyWithKeyboardFocus();
     void clickDuringLaunchOpensAgain();
     void pressThatLeavesTheLinkIsNoClick();
     void onlyTheLeftButtonClicks();
@@ -176,57 +203,111 @@ void TestStaticLink::linkWithoutFlagOpensAndStaysBlue() {
     QVERIFY(CountPixels(window.pLink->grab().toImage(), QColor(0, 0, 255)) > 0);
 }
 
-void TestStaticLink::pointerOverLinkShowsHand() {
-    bool bVisited = false;
-    SLinkWindow window("https://www.varnel.example/", &bVisited);
-    window.host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window.host));
-    CStaticLink* pLink = window.pLink;
-    QCOMPARE(pLink->cursor().shape(), Qt::ArrowCursor);
-
-    MoveOntoLink(window);
-    QVERIFY(pLink->m_bCaptured);
-    QCOMPARE(QWidget::mouseGrabber(), pLink);
-    QVERIFY(pLink->cursor().shape() != Qt::ArrowCursor);
-
-    // The grab brings the move that leaves the link to the link itself.
-    QTest::mouseMove(&window.host, kOutsideOnHost);
-    QVERIFY(!pLink->m_bCaptured);
-    QVERIFY(QWidget::mouseGrabber() == nullptr);
-    QCOMPARE(pLink->cursor().shape(), Qt::ArrowCursor);
-
-    // The bottom-right edges lie outside, the top-left ones inside.
-    QTest::mouseMove(pLink, QPoint(0, 1));
-    QVERIFY(pLink->m_bCaptured);
-    QTest::mouseMove(pLink, QPoint(pLink->width(), pLink->height() - 1));
-    QVERIFY(!pLink->m_bCaptured);
-    QVERIFY(!bVisited);
+void TestStaticLink::pointerCrossingTheEdgeTurnsTheHand_data() {
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<bool>("overAfter");
+    QTest::newRow("enter") << "enter" << kInside << true;
+    QTest::newRow("leave") << "leave" << QPoint() << false;
+    QTest::newRow("move onto the top-left pixel") << "move" << QPoint(0, 0) << true;
+    QTest::newRow("move onto the bottom-right pixel") << "move" << QPoint(299, 23) << true;
+    QTest::newRow("move past the right edge") << "move" << QPoint(300, 10) << false;
 }
 
-void TestStaticLink::pointerMovesAreIgnoredWhileLaunching() {
-    bool bVisited = false;
-    SLinkWindow window("https://www.varnel.example/", &bVisited);
+void TestStaticLink::pointerCrossingTheEdgeTurnsTheHand() {
+    QFETCH(QString, event);
+    QFETCH(QPoint, position);
+    QFETCH(bool, overAfter);
+    SLinkWindow window("https://www.varnel.example/", nullptr);
+    CStaticLink* pLink = window.pLink;
+    if (!overAfter) {
+        SendPointer(pLink, "enter", kInside);
+        QVERIFY(ShowsHand(pLink));
+    }
+    SendPointer(pLink, event, position);
+    QCOMPARE(pLink->m_bCaptured, overAfter);
+    QCOMPARE(ShowsHand(pLink), overAfter);
+}
+
+void TestStaticLink::realPointerShowsTheHandWithoutAGrab() {
+    SLinkWindow window("https://www.varnel.example/", nullptr);
     window.host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window.host));
-    CStaticLink* pLink = window.pLink;
 
     MoveOntoLink(window);
-    QVERIFY(pLink->m_bCaptured);
+    QVERIFY(ShowsHand(window.pLink));
+    QVERIFY(QWidget::mouseGrabber() == nullptr);
+    // Without a grab only the window's Leave tells the link the pointer went.
+    QTest::mouseMove(&window.host, kOutsideOnHost);
+    QVERIFY(!ShowsHand(window.pLink));
+    MoveOntoLink(window);
+    QTest::mouseClick(window.pLink, Qt::LeftButton, {}, kInside);
+    QCOMPARE(m_recorder.m_urls.size(), 1);
+    QVERIFY(QWidget::mouseGrabber() == nullptr);
+}
+
+void TestStaticLink::pointerWaitsForTheLaunchPeriod_data() {
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<QString>("event");
+    QTest::addColumn<bool>("overAfter");
+    QTest::newRow("enter after an open") << true << "enter" << true;
+    QTest::newRow("move after an open") << true << "move" << true;
+    QTest::newRow("leave after an open") << true << "leave" << false;
+    QTest::newRow("leave after a failed open gives the hand back") << false << "leave" << false;
+}
+
+void TestStaticLink::pointerWaitsForTheLaunchPeriod() {
+    QFETCH(bool, opens);
+    QFETCH(QString, event);
+    QFETCH(bool, overAfter);
+    SLinkWindow window(opens ? "https://www.varnel.example/" : kUnopenable, nullptr);
+    CStaticLink* pLink = window.pLink;
+    SendPointer(pLink, "enter", kInside);
     QTest::mouseClick(pLink, Qt::LeftButton, {}, kInside);
     QVERIFY(pLink->m_bLaunching);
-    QCOMPARE(pLink->cursor().shape(), Qt::ArrowCursor);
+    // An open hands the pointer back to the window's arrow; a failure leaves the hand.
+    QCOMPARE(ShowsHand(pLink), !opens);
 
-    QTest::mouseMove(pLink, kInside + QPoint(5, 0));
+    SendPointer(pLink, event, kInside);
     QVERIFY(!pLink->m_bCaptured);
-    QVERIFY(QWidget::mouseGrabber() == nullptr);
-    QCOMPARE(pLink->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(ShowsHand(pLink), !opens);
 
-    // Once the launch period is over the link answers the pointer again.
     QTRY_VERIFY_WITH_TIMEOUT(!pLink->m_bLaunching, 5000);
-    QTest::mouseMove(pLink, kInside);
-    QVERIFY(pLink->m_bCaptured);
-    QVERIFY(pLink->cursor().shape() != Qt::ArrowCursor);
-    QTest::mouseMove(&window.host, kOutsideOnHost);
+    SendPointer(pLink, event, kInside);
+    QCOMPARE(pLink->m_bCaptured, overAfter);
+    QCOMPARE(ShowsHand(pLink), overAfter);
+}
+
+void TestStaticLink::focusFrameOnlyWithKeyboardFocus_data() {
+    QTest::addColumn<int>("tabs");
+    QTest::addColumn<bool>("click");
+    QTest::addColumn<bool>("framed");
+    QTest::newRow("tabbed to") << 1 << false << true;
+    QTest::newRow("tabbed on past it") << 2 << false << false;
+    QTest::newRow("clicked, which takes no focus") << 0 << true << false;
+}
+
+void TestStaticLink::focusFrameOnlyWithKeyboardFocus() {
+    QFETCH(int, tabs);
+    QFETCH(bool, click);
+    QFETCH(bool, framed);
+    SLinkWindow window("https://www.varnel.example/", nullptr);
+    auto* pOther = new QPushButton("Other", &window.host);
+    pOther->move(0, 80);
+    pOther->setFocus();
+    window.host.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window.host));
+    const QImage imageUnfocused = window.pLink->grab().toImage();
+
+    for (int n = 0; n < tabs; ++n) {
+        QTest::keyClick(window.host.windowHandle(), Qt::Key_Tab);
+    }
+    if (click) {
+        QTest::mouseClick(window.pLink, Qt::LeftButton, {}, kInside);
+        QCOMPARE(m_recorder.m_urls.size(), 1);
+    }
+    QCOMPARE(window.pLink->hasFocus(), framed);
+    QCOMPARE(window.pLink->grab().toImage() != imageUnfocused, framed);
 }
 
 void TestStaticLink::clickDuringLaunchOpensAgain() {
