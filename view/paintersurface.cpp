@@ -1,6 +1,7 @@
 #include "view/paintersurface.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -32,6 +33,7 @@ CPainterSurface::CPainterSurface(QPainter* pPainter, const CNeckColours& screenC
     , m_rememberedFont(m_originalFont) {}
 
 CPainterSurface::~CPainterSurface() {
+    FlushLines();
     m_pPainter->setPen(m_original.pen);
     m_pPainter->setBrush(m_original.brush);
     m_pPainter->setBackgroundMode(m_original.backgroundMode);
@@ -44,6 +46,7 @@ CNeckColours CPainterSurface::ScreenColours() const {
 }
 
 double CPainterSurface::SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) {
+    FlushLines();
     // An empty or negative extent has no scale to give; the mapping then stays one to one
     // rather than dividing by zero.
     qreal scale = 1.0;
@@ -52,18 +55,70 @@ double CPainterSurface::SetIsotropicMapping(QSize windowExtent, QSize viewportEx
         scale = std::min(qreal(viewportExtent.width()) / windowExtent.width(),
                          qreal(viewportExtent.height()) / windowExtent.height());
     }
-    m_pPainter->setWorldTransform(QTransform::fromScale(scale, scale) * m_originalTransform);
+    const QTransform world = QTransform::fromScale(scale, scale) * m_originalTransform;
+    m_pPainter->setWorldTransform(world);
     m_dDeviceScale = std::abs(m_pPainter->deviceTransform().m11());
-    m_bSmooth = m_bDeviceAligned && std::abs(m_dDeviceScale - std::round(m_dDeviceScale)) > 1e-6;
+    const QPaintEngine* engine = m_pPainter->paintEngine();
+    const bool raster = engine != nullptr && engine->type() == QPaintEngine::Raster;
+    const double ratio = m_pPainter->device()->devicePixelRatioF();
+    // On a scaled raster screen the surface puts every figure on whole pixels itself.
+    m_bMapsItself = m_bDeviceAligned && raster && world.type() <= QTransform::TxScale &&
+                    world.type() != QTransform::TxNone;
+    m_toPainter = m_bMapsItself ? world : QTransform();
+    if (m_bMapsItself) {
+        m_pPainter->setWorldTransform(QTransform());
+    }
+    const bool wholePixels = m_bMapsItself || (world.type() <= QTransform::TxTranslate &&
+                                               world.dx() == std::round(world.dx()) &&
+                                               world.dy() == std::round(world.dy()));
+    m_bBlits = raster && wholePixels && ratio == std::round(ratio);
+    m_bSmooth = m_bDeviceAligned && !m_bMapsItself &&
+                std::abs(m_dDeviceScale - std::round(m_dDeviceScale)) > 1e-6;
     return scale;
 }
 
+QPoint CPainterSurface::Mapped(QPoint point) const {
+    if (!m_bMapsItself) {
+        return point;
+    }
+    const QPointF mapped = m_toPainter.map(QPointF(point));
+    return {qRound(mapped.x()), qRound(mapped.y())};
+}
+
+CSurfaceRect CPainterSurface::Mapped(const CSurfaceRect& rect) const {
+    const QPoint topLeft = Mapped(QPoint(rect.left, rect.top));
+    const QPoint bottomRight = Mapped(QPoint(rect.right, rect.bottom));
+    return {topLeft.x(), topLeft.y(), bottomRight.x(), bottomRight.y()};
+}
+
+void CPainterSurface::FlushLines() {
+    if (m_lines.empty()) {
+        return;
+    }
+    m_pPainter->drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
+    m_lines.clear();
+}
+
+template <typename Draw>
+void CPainterSurface::WithLogicalMapping(Draw draw) {
+    FlushLines();
+    if (!m_bMapsItself) {
+        draw();
+        return;
+    }
+    m_pPainter->setWorldTransform(m_toPainter);
+    draw();
+    m_pPainter->setWorldTransform(QTransform());
+}
+
 void CPainterSurface::SelectTitleFont() {
+    FlushLines();
     m_rememberedFont = m_pPainter->font();
     m_pPainter->setFont(PrintTitleFont());
 }
 
 void CPainterSurface::RestoreFont() {
+    FlushLines();
     m_pPainter->setFont(m_rememberedFont);
 }
 
@@ -73,6 +128,7 @@ void CPainterSurface::RememberTools() {
 }
 
 void CPainterSurface::RestoreTools() {
+    FlushLines();
     m_pPainter->setPen(m_remembered.pen);
     m_pPainter->setBrush(m_remembered.brush);
     m_textColour = m_remembered.textColour;
@@ -105,7 +161,11 @@ const QBrush& CPainterSurface::BrushFor(const CSurfaceBrush& brush) {
 }
 
 void CPainterSurface::SelectPen(const CSurfacePen& pen) {
-    m_pPainter->setPen(PenFor(pen));
+    const QPen& made = PenFor(pen);
+    if (m_pPainter->pen() != made) {
+        FlushLines();
+        m_pPainter->setPen(made);
+    }
 }
 
 void CPainterSurface::SelectBrush(const CSurfaceBrush& brush) {
@@ -121,15 +181,23 @@ void CPainterSurface::SetTransparentBackground() {
 }
 
 void CPainterSurface::Line(QPoint from, QPoint to) {
-    m_pPainter->drawLine(from, to);
+    m_lines.emplace_back(Mapped(from), Mapped(to));
 }
 
-void CPainterSurface::Ellipse(const CSurfaceRect& box) {
+void CPainterSurface::Ellipse(const CSurfaceRect& logicalBox) {
+    FlushLines();
     // A painter's ellipse in QRect(x, y, w, h) with a one-unit pen covers w + 1 columns, so the
     // figure covers left to right - 1 as the device-context rectangle does.
+    const CSurfaceRect box = Mapped(logicalBox);
     const int width = box.right - box.left - 1;
     const int height = box.bottom - box.top - 1;
     if (width < 0 || height < 0) {
+        return;
+    }
+    // Hundreds of dots share a handful of looks.
+    constexpr int kLargestCopied = 256;
+    if (m_bBlits && width < kLargestCopied && height < kLargestCopied) {
+        m_pPainter->drawImage(QPoint(box.left - 1, box.top - 1), DotImage(width, height));
         return;
     }
     if (!m_bSmooth) {
@@ -142,7 +210,31 @@ void CPainterSurface::Ellipse(const CSurfaceRect& box) {
     m_pPainter->setRenderHint(QPainter::Antialiasing, false);
 }
 
-void CPainterSurface::FillRect(const CSurfaceRect& rect, const CSurfaceBrush& brush) {
+const QImage& CPainterSurface::DotImage(int nWidth, int nHeight) {
+    const QPen& pen = m_pPainter->pen();
+    const QBrush& brush = m_pPainter->brush();
+    const auto key =
+        std::make_tuple(pen.color().rgba(), brush.color().rgba(), nWidth, nHeight, pen.widthF());
+    const auto found = m_dots.find(key);
+    if (found != m_dots.end()) {
+        return found->second;
+    }
+    // A pixel of room around the figure, which the outline may reach into.
+    const double ratio = m_pPainter->device()->devicePixelRatioF();
+    QImage image(QSize(nWidth + 3, nHeight + 3) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setPen(pen);
+    painter.setBrush(brush);
+    painter.drawEllipse(QRect(1, 1, nWidth, nHeight));
+    painter.end();
+    return m_dots.emplace(key, std::move(image)).first->second;
+}
+
+void CPainterSurface::FillRect(const CSurfaceRect& logicalRect, const CSurfaceBrush& brush) {
+    FlushLines();
+    const CSurfaceRect rect = Mapped(logicalRect);
     if (rect.right <= rect.left || rect.bottom <= rect.top) {
         return;
     }
@@ -151,11 +243,13 @@ void CPainterSurface::FillRect(const CSurfaceRect& rect, const CSurfaceBrush& br
 }
 
 void CPainterSurface::TextOut(QPoint topLeft, const QString& text) {
-    const QPen linePen = m_pPainter->pen();
-    m_pPainter->setPen(m_textColour);
-    const QFontMetrics metrics(m_pPainter->font(), m_pPainter->device());
-    m_pPainter->drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
-    m_pPainter->setPen(linePen);
+    WithLogicalMapping([&] {
+        const QPen linePen = m_pPainter->pen();
+        m_pPainter->setPen(m_textColour);
+        const QFontMetrics metrics(m_pPainter->font(), m_pPainter->device());
+        m_pPainter->drawText(QPoint(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+        m_pPainter->setPen(linePen);
+    });
 }
 
 int CPainterSurface::TextWidth(const QString& text) {
@@ -216,11 +310,47 @@ void CPainterSurface::FittedText(const CSurfaceRect& box, const QString& text, c
     if (layout.text.text().isEmpty()) {
         return;
     }
-    const QFont font = m_pPainter->font();
-    const QPen pen = m_pPainter->pen();
-    m_pPainter->setFont(layout.font);
-    m_pPainter->setPen(colour);
-    m_pPainter->drawStaticText(QPointF(box.left, box.top) + layout.offset, layout.text);
-    m_pPainter->setPen(pen);
-    m_pPainter->setFont(font);
+    FlushLines();
+    const CSurfaceRect painterBox = Mapped(box);
+    if (m_bBlits) {
+        const QImage& image = LabelImage(painterBox, box, text, colour, nPixelSize, fit);
+        m_pPainter->drawImage(QPoint(painterBox.left - 1, painterBox.top - 1), image);
+        return;
+    }
+    WithLogicalMapping([&] {
+        const QFont font = m_pPainter->font();
+        const QPen pen = m_pPainter->pen();
+        m_pPainter->setFont(layout.font);
+        m_pPainter->setPen(colour);
+        m_pPainter->drawStaticText(QPointF(box.left, box.top) + layout.offset, layout.text);
+        m_pPainter->setPen(pen);
+        m_pPainter->setFont(font);
+    });
+}
+
+const QImage& CPainterSurface::LabelImage(const CSurfaceRect& painterBox, const CSurfaceRect& box,
+                                          const QString& text, const QColor& colour, int nPixelSize,
+                                          TextFit fit) {
+    const int width = painterBox.right - painterBox.left;
+    const int height = painterBox.bottom - painterBox.top;
+    const auto key = std::make_tuple(text, colour.rgba(), nPixelSize, box.right - box.left,
+                                     box.bottom - box.top, width, height, static_cast<int>(fit));
+    const auto found = m_labels.find(key);
+    if (found != m_labels.end()) {
+        return found->second;
+    }
+    const FittedLayout& layout = LayoutFor(box, text, nPixelSize, fit);
+    const double ratio = m_pPainter->device()->devicePixelRatioF();
+    QImage image(QSize(width + 2, height + 2) * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(m_pPainter->renderHints());
+    painter.translate(1, 1);
+    painter.scale(m_toPainter.m11(), m_toPainter.m22());
+    painter.setFont(layout.font);
+    painter.setPen(colour);
+    painter.drawStaticText(layout.offset, layout.text);
+    painter.end();
+    return m_labels.emplace(key, std::move(image)).first->second;
 }

@@ -31,9 +31,10 @@ public:
     CPainterSurface(const CPainterSurface&) = delete;
     CPainterSurface& operator=(const CPainterSurface&) = delete;
 
-    // On a screen scaled by a fraction (a zoom, a display scale of 1.5), one-unit lines are
-    // kept one device pixel wide (a whole number of them at larger scales) and dots and text
-    // are smoothed, so that the picture stays even. Off by default: paper scales every line.
+    // On a scaled screen (a zoom, a fitted window, a display scale of 1.5) every figure is put
+    // on whole pixels and one-unit lines stay one device pixel wide (a whole number of them at
+    // larger scales), so that the picture stays even and round. Off by default: paper scales
+    // every line.
     void SetDeviceAligned(bool bAligned) { m_bDeviceAligned = bAligned; }
 
     CNeckColours ScreenColours() const override;
@@ -65,6 +66,23 @@ private:
     const QPen& PenFor(const CSurfacePen& pen);
     const QBrush& BrushFor(const CSurfaceBrush& brush);
 
+    // Where a logical point or rectangle falls on the painter, on whole pixels, when the
+    // surface maps figures itself.
+    QPoint Mapped(QPoint point) const;
+    CSurfaceRect Mapped(const CSurfaceRect& rect) const;
+    // Segments are drawn together, one call for every run of them with the same pen; anything
+    // else drawn, or a new pen, draws the run first, so the order of drawing is kept.
+    void FlushLines();
+    // Runs a text drawing with the logical mapping in force.
+    template <typename Draw>
+    void WithLogicalMapping(Draw draw);
+    // A figure drawn once into an image and then copied wherever it recurs: the same pixels as
+    // drawing it there, for a fraction of the cost.
+    const QImage& DotImage(int nWidth, int nHeight);
+    const QImage& LabelImage(const CSurfaceRect& painterBox, const CSurfaceRect& box,
+                             const QString& text, const QColor& colour, int nPixelSize,
+                             TextFit fit);
+
     // Text laid out once per distinct text, size and box, however many dots show it.
     struct FittedLayout {
         QStaticText text; // empty when it fits at no legible size
@@ -79,6 +97,15 @@ private:
     bool m_bDeviceAligned = false;
     double m_dDeviceScale = 1.0;
     bool m_bSmooth = false;
+    // True while the surface maps figures onto the painter itself (m_toPainter), with the
+    // painter left unscaled.
+    bool m_bMapsItself = false;
+    QTransform m_toPainter;
+    // True when figures land on whole device pixels of a raster device, so images can stand in.
+    bool m_bBlits = false;
+    std::vector<QLine> m_lines;
+    std::map<std::tuple<QRgb, QRgb, int, int, double>, QImage> m_dots;
+    std::map<std::tuple<QString, QRgb, int, int, int, int, int, int>, QImage> m_labels;
     // Text has a colour of its own, as on a device context; the pen keeps the line colour.
     QColor m_textColour;
     const QTransform m_originalTransform;
