@@ -72,8 +72,10 @@ double CPainterSurface::SetIsotropicMapping(QSize windowExtent, QSize viewportEx
                                                world.dx() == std::round(world.dx()) &&
                                                world.dy() == std::round(world.dy()));
     m_bBlits = raster && wholePixels && ratio == std::round(ratio);
-    m_bSmooth = m_bDeviceAligned && !m_bMapsItself &&
-                std::abs(m_dDeviceScale - std::round(m_dDeviceScale)) > 1e-6;
+    // What is left of the scale for the painter to apply; a fraction of it would make a dot
+    // lopsided unless it is smoothed.
+    const double painterScale = m_bMapsItself ? ratio : m_dDeviceScale;
+    m_bSmooth = m_bDeviceAligned && std::abs(painterScale - std::round(painterScale)) > 1e-6;
     return scale;
 }
 
