@@ -273,11 +273,13 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
         }
         return opts;
     }
-    if (opts.HasOverrides() || p.parser.isSet(p.size)) {
-        opts.error =
-            CommandLine::tr("--key, --style, --string, --fret, --neck and --size need --text or "
-                            "--export; the window always starts at C natural with the stored "
-                            "preferences");
+    if (opts.HasOverrides() || p.parser.isSet(p.size) || p.parser.isSet(p.fit) ||
+        p.parser.isSet(p.theme)) {
+        opts.error = CommandLine::tr("--key, --style key|pattern, --string, --fret, --neck, "
+                                     "--size, --fit, --theme, --labels, --tuning, --family, "
+                                     "--left-handed and --fret-numbers need --text or --export; "
+                                     "the window always starts at C natural with the stored "
+                                     "preferences");
         return opts;
     }
     if (positional.size() > 1) {
