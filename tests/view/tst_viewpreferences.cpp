@@ -3,6 +3,7 @@
 #include "res/resource.h"
 #include "settings/settingsstore.h"
 #include "view/accidentalbutton.h"
+#include "view/optionprefs.h"
 #include "view/varnelview.h"
 
 #include <QLineEdit>
@@ -87,6 +88,10 @@ private Q_SLOTS:
     void shortTitleFlagFollowsTheNewSpacing();
     void strayStoredStyleIsConfirmedAsMinusOne();
     void buttonsStayWhereTheyWere();
+    void storedViewValuesReadAlone_data();
+    void storedViewValuesReadAlone();
+    void storedOptionsReadAlone_data();
+    void storedOptionsReadAlone();
 };
 
 void TestViewPreferences::closingWithoutOkChangesNothing_data() {
@@ -208,6 +213,51 @@ void TestViewPreferences::buttonsStayWhereTheyWere() {
     QCOMPARE(v.view->m_pFlatButton->geometry().x(), 40);
     QCOMPARE(v.view->m_pNaturalButton->geometry().x(), 160);
     QCOMPARE(v.view->m_pSharpButton->geometry().x(), 280);
+}
+
+void TestViewPreferences::storedViewValuesReadAlone_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("zoom");
+    QTest::addColumn<bool>("fit");
+    QTest::newRow("both good") << QByteArray("Zoom=250\nFit=1") << 250 << true;
+    QTest::newRow("zoom 24") << QByteArray("Zoom=24\nFit=1") << 100 << true;
+    QTest::newRow("zoom 401") << QByteArray("Zoom=401") << 100 << false;
+    QTest::newRow("zoom 25, fit 2") << QByteArray("Zoom=25\nFit=2") << 25 << false;
+}
+
+void TestViewPreferences::storedViewValuesReadAlone() {
+    QFETCH(QByteArray, stored);
+    QFETCH(int, zoom);
+    QFETCH(bool, fit);
+    View v("[View]\n" + stored + "\n");
+    QCOMPARE(v.view->ZoomPercent(), zoom);
+    QCOMPARE(v.view->IsFitted(), fit);
+}
+
+void TestViewPreferences::storedOptionsReadAlone_data() {
+    // Labels, hand, family, the six open strings and fret numbers.
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QList<int>>("read");
+    QTest::newRow("all good") << QByteArray("Labels=3\nLeftHanded=1\nFamily=2\nTuning0=38\n"
+                                            "Tuning5=62\nFretNumbers=1")
+                              << QList<int>{3, 1, 2, 38, 45, 50, 55, 59, 62, 1};
+    QTest::newRow("hand 2, family 3") << QByteArray("LeftHanded=2\nFamily=3\nLabels=1")
+                                      << QList<int>{1, 0, 0, 40, 45, 50, 55, 59, 64, 0};
+    QTest::newRow("labels 4, fret numbers 2") << QByteArray("Labels=4\nFretNumbers=2\nFamily=1")
+                                              << QList<int>{0, 0, 1, 40, 45, 50, 55, 59, 64, 0};
+    QTest::newRow("bad strings alone")
+        << QByteArray("Tuning0=38\nTuning2=128\nTuning3=127\nTuning4=0\nTuning5=-1\nTuning1=A")
+        << QList<int>{0, 0, 0, 38, 45, 50, 127, 0, 64, 0};
+}
+
+void TestViewPreferences::storedOptionsReadAlone() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QList<int>, read);
+    View v("[Options]\n" + stored + "\n");
+    const OptionPrefs o = OptionPrefs::Of(*v.view);
+    QList<int> values{static_cast<int>(o.labels), o.leftHanded, o.family};
+    values << QList<int>(o.tuning.begin(), o.tuning.end()) << o.fretNumbers;
+    QCOMPARE(values, read);
 }
 
 QTEST_MAIN(TestViewPreferences)
