@@ -65,6 +65,8 @@ bool IsMarker(const CRecordedCall& call) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(LabelKind)
+
 class TestNeckGeometry : public QObject {
     Q_OBJECT
 
@@ -455,6 +457,94 @@ private Q_SLOTS:
                 }
             }
         }
+    }
+
+    void leftHandedAsksForTheStringsMirrored() {
+        Pass pass;
+        pass.drawing.m_bLeftHanded = true;
+        pass.Draw(false);
+        for (std::size_t n = 0; n < pass.drawing.roleQueries.size(); ++n) {
+            QCOMPARE(pass.drawing.roleQueries[n].string, 5 - int(n % 6));
+        }
+    }
+
+    void labelsFillTheDots_data() {
+        QTest::addColumn<LabelKind>("kind");
+        QTest::addColumn<QPoint>("dot"); // top-left corner of the dot that reads `label`
+        QTest::addColumn<QString>("label");
+        // Dots of radius 9: F at fret 1 of the low E in C Ionian, Eb at fret 6 of A in C Dorian.
+        QTest::newRow("note") << LabelKind::Notes << QPoint(12, 48) << "F";
+        QTest::newRow("interval") << LabelKind::Intervals << QPoint(152, 198) << "b3";
+    }
+    void labelsFillTheDots() {
+        QFETCH(LabelKind, kind);
+        QFETCH(QPoint, dot);
+        QFETCH(QString, label);
+        Pass pass;
+        pass.drawing.m_labelKind = kind;
+        pass.Draw(false);
+        const auto& calls = pass.recorder.Calls();
+        int dots = 0;
+        int named = 0;
+        for (std::size_t n = 0; n + 1 < calls.size(); ++n) {
+            if (calls[n].kind == Kind::Ellipse && !IsMarker(calls[n])) {
+                ++dots;
+                const CRecordedCall& text = calls[n + 1];
+                QCOMPARE(text.kind, Kind::FittedText);
+                QCOMPARE(text.rect, calls[n].rect);
+                QCOMPARE(text.rect.right - text.rect.left, 17);
+                QCOMPARE(text.colour, LabelColourOn(calls[n].brush.colour));
+                named += QPoint(text.rect.left, text.rect.top) == dot && text.text == label;
+            }
+        }
+        QCOMPARE(std::size_t(dots), pass.recorder.CallsOf(Kind::FittedText).size());
+        QCOMPARE(named, 1);
+    }
+
+    void fretNumbersBesideTheFirstNeck() {
+        Pass pass;
+        pass.drawing.m_bFretNumbers = true;
+        pass.drawing.m_labelKind = LabelKind::Notes; // the largest dots the spacings allow
+        pass.Draw(false);
+        // The first dot drawn lies on the lowest string of the first neck.
+        const int firstDotLeft = pass.Ellipses().front().rect.left;
+        QStringList drawn;
+        for (const CRecordedCall& call : pass.recorder.CallsOf(Kind::FittedText)) {
+            if (call.fit == CDrawSurface::TextFit::RightAligned) {
+                drawn << call.text;
+                const int top = 40 + (call.text.toInt() - 1) * 30;
+                QCOMPARE(call.rect, (CSurfaceRect{0, top, call.rect.right, top + 30}));
+                QVERIFY(call.rect.right > 0 && call.rect.right <= firstDotLeft);
+            }
+        }
+        QCOMPARE(drawn, QStringList({"3", "5", "7", "9", "12", "15", "17", "19", "21"}));
+    }
+
+    void backgroundCoversTheWholeTarget_data() {
+        QTest::addColumn<bool>("printing");
+        QTest::addColumn<QSize>("target");
+        QTest::newRow("half") << false << QSize(450, 360);
+        QTest::newRow("small page") << true << QSize(500, 700);
+    }
+    void backgroundCoversTheWholeTarget() {
+        QFETCH(bool, printing);
+        QFETCH(QSize, target);
+        Pass pass;
+        const QRect rect(QPoint(0, 0), target);
+        pass.drawing.DrawNecks(&pass.recorder, QSize(900, 720), &rect, printing);
+        const double scale = std::min(target.width() / 900.0, target.height() / 720.0);
+        const CSurfaceRect fill = pass.recorder.CallsOf(Kind::FillRect).front().rect;
+        QCOMPARE(QPoint(fill.left, fill.top), QPoint(0, 0));
+        QVERIFY(fill.right * scale >= target.width() && fill.bottom * scale >= target.height());
+    }
+
+    void harmonicMinorMeasuresItsOwnTitles() {
+        Pass pass;
+        pass.drawing.m_nFamily = 1;
+        pass.Draw(false);
+        // "C# Phrygian Dominant": 20 characters of 7 units, wider than six strings of 20.
+        QCOMPARE(pass.drawing.m_nTitleWidth, 20 * 7);
+        QVERIFY(pass.drawing.m_bShortTitles);
     }
 
     void extentOfTheDefaultDrawing() {

@@ -27,6 +27,19 @@ QImage ScreenPass(CNeckDrawing& drawing, QSize size = QSize(900, 720)) {
     return image;
 }
 
+// A pass at `scale` device pixels per unit, as a zoomed view draws it.
+QImage ScaledPass(CNeckDrawing& drawing, double scale, bool bAligned) {
+    QImage image(qCeil(900 * scale), qCeil(720 * scale), QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    CPainterSurface surface(&painter, kWindow);
+    surface.SetDeviceAligned(bAligned);
+    const QRect client(0, 0, 900, 720);
+    drawing.DrawNecks(&surface, client.size(), &client, false);
+    return image;
+}
+
 } // namespace
 
 class TestNeckPixels : public QObject {
@@ -63,6 +76,39 @@ private Q_SLOTS:
         CNeckDrawing drawing;
         const QImage image = ScreenPass(drawing);
         QCOMPARE(image.pixelColor(pixel), colour);
+    }
+
+    void alignedLinesAreWholeDevicePixels_data() {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("width");
+        QTest::newRow("150 %") << 1.5 << 1;
+        QTest::newRow("250 %") << 2.5 << 2;
+    }
+    void alignedLinesAreWholeDevicePixels() {
+        QFETCH(double, scale);
+        QFETCH(int, width);
+        CNeckDrawing drawing;
+        const QImage image = ScaledPass(drawing, scale, true);
+        for (int row = 0; row < 22; ++row) {
+            // Five units below a fret line only the strings cross the neck.
+            const int y = qRound((45 + row * 30) * scale);
+            QList<int> runs;
+            for (int x = 1; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) != kBlack) {
+                    continue;
+                }
+                if (image.pixelColor(x - 1, y) != kBlack) {
+                    runs << 0;
+                }
+                ++runs.last();
+            }
+            QCOMPARE(runs, QList<int>(42, width));
+        }
+    }
+
+    void alignmentLeavesTheUnscaledPassAsItWas() {
+        CNeckDrawing drawing;
+        QCOMPARE(ScaledPass(drawing, 1, true), ScaledPass(drawing, 1, false));
     }
 
     void titlesAreBlueOnTheBackground() {
