@@ -2,11 +2,14 @@
 #include "res/resource.h"
 #include "settings/settingsstore.h"
 #include "view/accidentalbutton.h"
+#include "view/neckscrollarea.h"
 #include "view/varnelview.h"
 
+#include <QClipboard>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -14,6 +17,8 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -124,6 +129,14 @@ private Q_SLOTS:
     void maximisedFrameStoredClamped();
     void nothingStoredWhileMinimised();
     void recentFilesReplaceThePlaceholder();
+    void keysByKeyboard_data();
+    void keysByKeyboard();
+    void zoomCommands_data();
+    void zoomCommands();
+    void scrollingAndFitting();
+    void exportAndCopyAtActualSize();
+    void optionCommands_data();
+    void optionCommands();
 };
 
 void TestMainFrame::keySequences_data() {
@@ -467,6 +480,126 @@ void TestMainFrame::recentFilesReplaceThePlaceholder() {
     QCOMPARE(chosen.first().first().toInt(), 1);
     frame.SetRecentFiles({});
     QCOMPARE(recentTexts(), QStringList{QStringLiteral("Recent File!")});
+}
+
+void TestMainFrame::keysByKeyboard_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("letter");
+    QTest::addColumn<int>("accidental");
+    QTest::addColumn<QString>("firstTitle");
+    QTest::newRow("C, flat") << "C-" << ID_KEY_B << ID_KEY_NATURAL << "B Ionian";
+    QTest::newRow("B, sharp") << "B+" << ID_KEY_C << ID_KEY_NATURAL << "C Ionian";
+    QTest::newRow("E, sharp") << "E#" << ID_KEY_F << ID_KEY_NATURAL << "F Ionian";
+    QTest::newRow("F, flat") << "F-" << ID_KEY_E << ID_KEY_NATURAL << "E Ionian";
+    QTest::newRow("D, flat") << "D-" << ID_KEY_D << ID_KEY_FLAT << "Db Ionian";
+    QTest::newRow("G, sharp, natural") << "G+N" << ID_KEY_G << ID_KEY_NATURAL << "G Ionian";
+}
+
+void TestMainFrame::keysByKeyboard() {
+    QFETCH(QString, keys);
+    QFETCH(int, letter);
+    QFETCH(int, accidental);
+    QFETCH(QString, firstTitle);
+    Frame f;
+    CMainFrame& frame = f.Show();
+    for (const QChar key : keys) {
+        QTest::keyClick(&frame, key.toLatin1());
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(frame.Action(letter)->isChecked() && frame.Action(accidental)->isChecked());
+    QCOMPARE(frame.View()->accessibleDescription().section(", ", 0, 0), firstTitle);
+}
+
+void TestMainFrame::zoomCommands_data() {
+    QTest::addColumn<int>("start"); // 0: fitted
+    QTest::addColumn<int>("key");   // with Ctrl; 0: half notches of the wheel with Ctrl
+    QTest::addColumn<int>("zoom");
+    QTest::newRow("Ctrl+=") << 100 << int(Qt::Key_Equal) << 110;
+    QTest::newRow("Ctrl++ at the top") << 400 << int(Qt::Key_Plus) << 400;
+    QTest::newRow("Ctrl+- at the bottom") << 25 << int(Qt::Key_Minus) << 25;
+    QTest::newRow("Ctrl+0 when fitted") << 0 << int(Qt::Key_0) << 100;
+    QTest::newRow("two half notches") << 100 << 0 << 110;
+}
+
+void TestMainFrame::zoomCommands() {
+    QFETCH(int, start);
+    QFETCH(int, key);
+    QFETCH(int, zoom);
+    Frame f;
+    CVarnelView& view = *f.Show().View();
+    start == 0 ? view.SetFitted(true) : view.SetZoomPercent(start);
+    QWidget* viewport = f.frame->findChild<CNeckScrollArea*>()->viewport();
+    for (int half = 0; key == 0 && half < 2; ++half) {
+        QWheelEvent wheel({9, 9}, viewport->mapToGlobal(QPointF(9, 9)), {}, {0, 60}, Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &wheel);
+        QCOMPARE(view.ZoomPercent(), half == 0 ? start : zoom);
+    }
+    if (key != 0) {
+        QTest::keyClick(f.frame.get(), Qt::Key(key), Qt::ControlModifier);
+    }
+    QCOMPARE(view.ZoomPercent(), zoom);
+    QCOMPARE(f.store.ReadInt("View", "Zoom", -1), zoom);
+    QCOMPARE(f.store.ReadInt("View", "Fit", -1), 0);
+    QCOMPARE(view.m_pSharpButton->x(), qRound(280 * zoom / 100.0));
+}
+
+void TestMainFrame::scrollingAndFitting() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    CVarnelView& view = *frame.View();
+    auto* area = frame.findChild<CNeckScrollArea*>();
+    QScrollBar* down = area->verticalScrollBar();
+    QScrollBar* across = area->horizontalScrollBar();
+    view.SetZoomPercent(25);
+    QTRY_VERIFY(!down->isVisible() && !across->isVisible());
+    view.SetZoomPercent(400);
+    QTRY_VERIFY(down->isVisible() && across->isVisible());
+    QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(down->value() == down->maximum() && across->value() == across->maximum());
+    frame.Action(ID_VIEW_FIT)->trigger();
+    QTRY_COMPARE(view.size(), area->viewport()->size());
+    QVERIFY(!down->isVisible() && !across->isVisible());
+    const QSizeF shown = QSizeF(view.DrawingSize()) * view.ScreenScale();
+    QVERIFY(shown.width() <= view.width() + 0.01 && shown.height() <= view.height() + 0.01);
+    QVERIFY(shown.width() > view.width() - 1 || shown.height() > view.height() - 1);
+    QCOMPARE(f.store.ReadInt("View", "Fit", -1), 1);
+}
+
+void TestMainFrame::exportAndCopyAtActualSize() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    frame.View()->SetZoomPercent(250);
+    const QSize actual = frame.View()->DrawingSize();
+    QCOMPARE(frame.ExportTo(f.dir.filePath("necks.PNG")), QString());
+    QCOMPARE(QImage(f.dir.filePath("necks.PNG")).size(), actual);
+    const QString fifo = f.dir.filePath("fifo.png");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(!frame.ExportTo(fifo).isEmpty());
+    QVERIFY(!QFileInfo(fifo).isFile());
+    QTest::keyClick(&frame, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->image().size(), actual);
+}
+
+void TestMainFrame::optionCommands_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("Left-Handed") << ID_VIEW_LEFT_HANDED << "LeftHanded" << 1;
+    QTest::newRow("Drop D") << ID_VIEW_TUNING_FIRST + 1 << "Tuning0" << 38;
+}
+
+void TestMainFrame::optionCommands() {
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    QFETCH(int, stored);
+    Frame f;
+    CMainFrame& frame = f.Show();
+    frame.Action(id)->trigger();
+    QVERIFY(frame.Action(id)->isChecked());
+    QCOMPARE(f.store.ReadInt("Options", name, -1), stored);
+    const OptionPrefs shown = OptionPrefs::Of(*frame.View());
+    QVERIFY(shown != OptionPrefs() && shown == OptionPrefs::Load(f.store));
 }
 
 QTEST_MAIN(TestMainFrame)
