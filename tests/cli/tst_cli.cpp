@@ -1,7 +1,9 @@
+#include "app/commandline.h"
 #include "music/musicmodel.h"
 #include "music/textdiagrams.h"
 #include "tests/support/configfolder.h"
 #include "tests/support/musickey.h"
+#include "view/neckcolours.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -70,6 +72,9 @@ private Q_SLOTS:
     void exportIsSilentWithoutADisplay();
     void hostileRunsEndInOneLine_data();
     void hostileRunsEndInOneLine();
+    void fittedExportIsExactlyTheSize();
+    void themes();
+    void windowLeavesOtherStylesToQt();
 
 private:
     Run RunVarnel(const QStringList& arguments);
@@ -161,6 +166,11 @@ void TestCli::badArgumentsAreRefused_data() {
     QTest::newRow("unknown option") << QStringList{"--text", "--frobnicate"} << "frobnicate";
     QTest::newRow("key without its value") << QStringList{"--text", "--key"} << "key";
     QTest::newRow("unexpected argument") << QStringList{"--text", "extra"} << "\"extra\"";
+    QTest::newRow("theme") << QStringList{"--export", "x.png", "--theme", "blue"} << "\"blue\"";
+    QTest::newRow("family") << QStringList{"--text", "--family", "minor"} << "\"minor\"";
+    QTest::newRow("labels") << QStringList{"--text", "--labels", "all"} << "\"all\"";
+    QTest::newRow("tuning entry") << QStringList{"--text", "--tuning", "E A D G X E"} << "\"X\"";
+    QTest::newRow("fit without size") << QStringList{"--export", "x.png", "--fit"} << "--size";
 }
 
 void TestCli::badArgumentsAreRefused() {
@@ -333,6 +343,41 @@ void TestCli::hostileRunsEndInOneLine() {
     QVERIFY2(error.startsWith(QLatin1String("varnel: ")), qPrintable(error));
     QVERIFY2(error.contains(QString(message).replace(QLatin1Char('@'), work.path())),
              qPrintable(error));
+}
+
+void TestCli::fittedExportIsExactlyTheSize() {
+    const QString png = m_config->filePath(QStringLiteral("fit.png"));
+    QCOMPARE(RunVarnel({"--export", png, "--fit", "--size", "300x200"}).exitCode, 0);
+    const QImage image(png);
+    QCOMPARE(image.size(), QSize(300, 200));
+    // 721 units high in 200 pixels: the seventh neck (740 units on) shows past pixel 205, uncut.
+    QRect drawn;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            drawn |= image.pixelColor(x, y) != QColor(Qt::white) ? QRect(x, y, 1, 1) : QRect();
+        }
+    }
+    QVERIFY(drawn.right() > 205 && drawn.right() < 299 && drawn.bottom() < 199);
+}
+
+void TestCli::themes() {
+    QStringList files;
+    for (const QString theme : {"", "light", "dark"}) {
+        files << m_config->filePath(theme + QStringLiteral("theme.png"));
+        const QStringList option = theme.isEmpty() ? QStringList() : QStringList{"--theme", theme};
+        QCOMPARE(RunVarnel(QStringList{"--export", files.last()} + option).exitCode, 0);
+    }
+    QFile plain(files[0]);
+    QFile light(files[1]);
+    QVERIFY(plain.open(QIODevice::ReadOnly) && light.open(QIODevice::ReadOnly));
+    QCOMPARE(light.readAll(), plain.readAll());
+    QCOMPARE(QImage(files[2]).pixelColor(2, 2), ScreenColours(DarkNeckPalette()).background);
+}
+
+void TestCli::windowLeavesOtherStylesToQt() {
+    const CommandLineOptions options = ParseCommandLine({"varnel", "-style", "Fusion"});
+    QCOMPARE(options.error, QString());
+    QCOMPARE(options.mode, CommandLineOptions::Mode::Window);
 }
 
 QTEST_GUILESS_MAIN(TestCli)
