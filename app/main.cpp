@@ -3,6 +3,7 @@
 #include "app/qtmessagefilter.h"
 #include "app/terminaltext.h"
 #include "app/textfront.h"
+#include "app/translations.h"
 #include "app/varnelapp.h"
 
 #include <QApplication>
@@ -68,11 +69,53 @@ void EnsureRuntimeFolder() {
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 }
 
-int RunWindow(int argc, char** argv, const CommandLineOptions& options) {
-    // Until the window is up, a failure is the program's one line; afterwards Qt speaks freely.
-    std::optional<CQtMessageFilter> quiet;
-    quiet.emplace(options.printDirect ? Main::tr("cannot print") : Main::tr("cannot start"));
+// What could not be done, should Qt end the front that the command line asks for.
+QString FailureText(const CommandLineOptions& options) {
+    switch (options.mode) {
+    case CommandLineOptions::Mode::Text:
+        return Main::tr("cannot print the diagrams as text");
+    case CommandLineOptions::Mode::Export:
+        return Main::tr("cannot export");
+    case CommandLineOptions::Mode::Window:
+    case CommandLineOptions::Mode::Help:
+    case CommandLineOptions::Mode::Version:
+        break;
+    }
+    return options.printDirect ? Main::tr("cannot print") : Main::tr("cannot start");
+}
+
+// Reads the command line into `options` and answers what needs no front: a refusal, the help,
+// the version. Returns the exit status when that is all the program does.
+std::optional<int> AnswerCommandLine(int argc, char** argv, CommandLineOptions& options) {
+    if (const std::optional<QString> bad = UndecodableArgument(argc, argv)) {
+        ReportError(Main::tr("cannot use the argument \"%1\": it is not valid text in the "
+                             "system's encoding; rename the file")
+                        .arg(*bad));
+        return 2;
+    }
+    options = ParseCommandLine(Arguments(argc, argv));
+    if (!options.error.isEmpty()) {
+        ReportError(options.error);
+        return 2;
+    }
+    switch (options.mode) {
+    case CommandLineOptions::Mode::Help:
+        return WriteToStdout(CommandLineHelp().toLocal8Bit());
+    case CommandLineOptions::Mode::Version:
+        return WriteToStdout(CommandLineVersion().toLocal8Bit());
+    case CommandLineOptions::Mode::Text:
+    case CommandLineOptions::Mode::Export:
+    case CommandLineOptions::Mode::Window:
+        break;
+    }
+    return std::nullopt;
+}
+
+// Until the window is up, a failure is the program's one line; afterwards Qt speaks freely.
+int RunWindow(int argc, char** argv, const CommandLineOptions& options, CTranslations& translations,
+              std::optional<CQtMessageFilter>& quiet) {
     QApplication app(argc, argv);
+    translations.Install();
     CVarnelApp varnel;
     if (!varnel.InitInstance(options)) {
         return varnel.ExitCode();
@@ -88,39 +131,42 @@ int main(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Dovrane Software"));
     // Desktops match the window to its launcher and icon by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.dovrane.Varnel"));
-    if (const std::optional<QString> bad = UndecodableArgument(argc, argv)) {
-        ReportError(Main::tr("cannot use the argument \"%1\": it is not valid text in the "
-                             "system's encoding; rename the file")
-                        .arg(*bad));
-        return 2;
-    }
-    const CommandLineOptions options = ParseCommandLine(Arguments(argc, argv));
-    if (!options.error.isEmpty()) {
-        ReportError(options.error);
-        return 2;
+    CTranslations translations(QLocale::system());
+    CommandLineOptions options;
+    std::optional<CQtMessageFilter> quiet;
+    {
+        // Refusals and the help speak the user's language, which needs an application object;
+        // this one is gone before the front's own is made.
+        ProgramNameOnly name(argv);
+        const QCoreApplication reading(name.argc, name.argv);
+        translations.Install();
+        if (const std::optional<int> status = AnswerCommandLine(argc, argv, options)) {
+            return *status;
+        }
+        // Worded now: Qt fails while the next application object is being made, before it
+        // has any translation.
+        quiet.emplace(FailureText(options));
     }
     switch (options.mode) {
-    case CommandLineOptions::Mode::Help:
-        return WriteToStdout(CommandLineHelp().toLocal8Bit());
-    case CommandLineOptions::Mode::Version:
-        return WriteToStdout(CommandLineVersion().toLocal8Bit());
     case CommandLineOptions::Mode::Text: {
-        const CQtMessageFilter quiet(Main::tr("cannot print the diagrams as text"));
         ProgramNameOnly name(argv);
         QCoreApplication app(name.argc, name.argv);
+        translations.Install();
         return RunTextFront(options);
     }
     case CommandLineOptions::Mode::Export: {
-        const CQtMessageFilter quiet(Main::tr("cannot export"));
         // The picture needs fonts and a paint device, never a display.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         EnsureRuntimeFolder();
         ProgramNameOnly name(argv);
         QApplication app(name.argc, name.argv);
+        translations.Install();
         return RunExport(options);
     }
     case CommandLineOptions::Mode::Window:
+    case CommandLineOptions::Mode::Help:
+    case CommandLineOptions::Mode::Version:
         break;
     }
-    return RunWindow(argc, argv, options);
+    return RunWindow(argc, argv, options, translations, quiet);
 }

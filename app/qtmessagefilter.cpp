@@ -15,6 +15,9 @@ class QtMessages {
 
 QtMessageHandler g_previousHandler = nullptr;
 QString g_failure;
+// Worded when the filter is made: a display that cannot be opened fails the application object
+// while it is being made, before any translation has been installed into it.
+QString g_noDisplay;
 
 void FilterMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (qEnvironmentVariableIsSet("QT_LOGGING_RULES")) {
@@ -29,8 +32,7 @@ void FilterMessage(QtMsgType type, const QMessageLogContext& context, const QStr
         return;
     }
     const QString reason = message.contains(QLatin1String("platform plugin"))
-                               ? QtMessages::tr("no display could be opened (is DISPLAY or "
-                                                "WAYLAND_DISPLAY set?)")
+                               ? g_noDisplay
                                : message.section(QLatin1Char('\n'), 0, 0);
     ReportError(QStringLiteral("%1: %2").arg(g_failure, reason));
     std::_Exit(1);
@@ -40,6 +42,7 @@ void FilterMessage(QtMsgType type, const QMessageLogContext& context, const QStr
 
 CQtMessageFilter::CQtMessageFilter(QString failure) {
     g_failure = std::move(failure);
+    g_noDisplay = QtMessages::tr("no display could be opened (is DISPLAY or WAYLAND_DISPLAY set?)");
     g_previousHandler = qInstallMessageHandler(FilterMessage);
 }
 

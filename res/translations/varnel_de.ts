@@ -1,0 +1,786 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Varnel</source>
+        <translation>Über Varnel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Varnel Version 1.0</source>
+        <translation>Varnel Version 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>Varnel shows the correct notes of the seven mode patterns for the guitar.</source>
+        <translation>Varnel zeigt die richtigen Töne der sieben Modi als Griffmuster für die Gitarre.</translation>
+    </message>
+    <message>
+        <source>What Varnel Does</source>
+        <translation>Was Varnel kann</translation>
+    </message>
+    <message>
+        <source>Legal Stuff</source>
+        <translation>Rechtliches</translation>
+    </message>
+    <message>
+        <source>Protected by national
+and international law.</source>
+        <translation>Geschützt nach nationalem
+und internationalem Recht.</translation>
+    </message>
+    <message>
+        <source>A 32 bit application</source>
+        <translation>32-Bit-Programm</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>von</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;Flat</source>
+        <translation>&amp;Be</translation>
+    </message>
+    <message>
+        <source>&amp;Natural</source>
+        <translation>&amp;Auflösung</translation>
+    </message>
+    <message>
+        <source>&amp;Sharp</source>
+        <translation>&amp;Kreuz</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>An &amp;Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Keine</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>&amp;Tonnamen</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>&amp;Stufen</translation>
+    </message>
+    <message>
+        <source>&amp;Intervals</source>
+        <translation>&amp;Intervalle</translation>
+    </message>
+    <message>
+        <source>&amp;Major</source>
+        <translation>&amp;Dur</translation>
+    </message>
+    <message>
+        <source>&amp;Harmonic Minor</source>
+        <translation>&amp;Harmonisch Moll</translation>
+    </message>
+    <message>
+        <source>M&amp;elodic Minor</source>
+        <translation>&amp;Melodisch Moll</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Eigene...</translation>
+    </message>
+    <message>
+        <source>&amp;Left-Handed</source>
+        <translation>&amp;Linkshänder</translation>
+    </message>
+    <message>
+        <source>Fret N&amp;umbers</source>
+        <translation>Bund&amp;nummern</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Strg+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>Dr&amp;ucker einrichten...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences	F2</source>
+        <translation>&amp;Einstellungen	F2</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;Statusleiste</translation>
+    </message>
+    <message>
+        <source>&amp;About Varnel...</source>
+        <translation>Ü&amp;ber Varnel...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Zuletzt geöffnete Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>&amp;Tonart</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>La&amp;bels</source>
+        <translation>&amp;Beschriftung</translation>
+    </message>
+    <message>
+        <source>Scale F&amp;amily</source>
+        <translation>&amp;Tonleiterfamilie</translation>
+    </message>
+    <message>
+        <source>T&amp;uning</source>
+        <translation>St&amp;immung</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>the file name must end in .png, .svg or .pdf</source>
+        <translation>der Dateiname muss auf .png, .svg oder .pdf enden</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Varnel</source>
+        <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>Cannot write “%1”: %2.</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Dieses Dokument öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>CPrefsDlg</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Keep Key Fixed</source>
+        <translation>Tonart festhalten</translation>
+    </message>
+    <message>
+        <source>Keep Pattern Fixed</source>
+        <translation>Muster festhalten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>String spacing (pixels)</source>
+        <translation>Saitenabstand (Pixel)</translation>
+    </message>
+    <message>
+        <source>Fret spacing (pixels)</source>
+        <translation>Bundabstand (Pixel)</translation>
+    </message>
+    <message>
+        <source>(Fret spacing = 1.5 * String spacing works well)</source>
+        <translation>(Gut: Bundabstand = 1,5 * Saitenabstand)</translation>
+    </message>
+    <message>
+        <source>Neck spacing (pixels)</source>
+        <translation>Halsabstand (Pixel)</translation>
+    </message>
+    <message>
+        <source>(Neck spacing = String spacing works well)</source>
+        <translation>(Gut: Halsabstand = Saitenabstand)</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Drawing Metrics</source>
+        <translation>Zeichenmaße</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>Bitte eine ganze Zahl eingeben.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number between %1 and %2.</source>
+        <translation>Bitte eine ganze Zahl zwischen %1 und %2 eingeben.</translation>
+    </message>
+    <message>
+        <source>Varnel</source>
+        <translation>Varnel</translation>
+    </message>
+</context>
+<context>
+    <name>CTuningDlg</name>
+    <message>
+        <source>Custom Tuning</source>
+        <translation>Eigene Stimmung</translation>
+    </message>
+    <message>
+        <source>Six notes, &amp;lowest string first (for example D A D G B E):</source>
+        <translation>Sechs Töne, &amp;tiefste Saite zuerst (zum Beispiel D A D G B E):</translation>
+    </message>
+    <message>
+        <source>“%1” is not a note name. Use a letter A to G with an optional b or #, and an optional octave number.</source>
+        <translation>„%1“ ist kein Tonname. Erlaubt ist ein Buchstabe von A bis G (den Ton H schreibt man hier B), optional mit b oder # und einer Oktavzahl.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter six note names, one per string, lowest string first; this has %n note(s).</source>
+        <translation>
+            <numerusform>Bitte sechs Tonnamen eingeben, einen je Saite, tiefste Saite zuerst; dies ist %n Ton.</numerusform>
+            <numerusform>Bitte sechs Tonnamen eingeben, einen je Saite, tiefste Saite zuerst; dies sind %n Töne.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Varnel</source>
+        <translation>Varnel</translation>
+    </message>
+</context>
+<context>
+    <name>CVarnelApp</name>
+    <message>
+        <source>cannot open %1: no readable file of that name</source>
+        <translation>kann %1 nicht öffnen: keine lesbare Datei dieses Namens</translation>
+    </message>
+    <message>
+        <source>nothing was printed: no printer could be started</source>
+        <translation>nichts gedruckt: kein Drucker ließ sich starten</translation>
+    </message>
+    <message>
+        <source>Varnel</source>
+        <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>„%1“ kann nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CVarnelView</name>
+    <message>
+        <source>Neck diagrams</source>
+        <translation>Griffbrettdiagramme</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Be</translation>
+    </message>
+    <message>
+        <source>Natural</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Kreuz</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>use %1, or six note names, lowest string first (for example &quot;D A D G B E&quot;)</source>
+        <translation>erlaubt sind %1 oder sechs Tonnamen, tiefste Saite zuerst (zum Beispiel &quot;D A D G B E&quot;)</translation>
+    </message>
+    <message>
+        <source>bad tuning %1: %2 is not a note; %3</source>
+        <translation>ungültige Stimmung %1: %2 ist kein Ton; %3</translation>
+    </message>
+    <message>
+        <source>bad tuning %1: it has %2 notes, not 6; %3</source>
+        <translation>ungültige Stimmung %1: sie hat %2 Töne statt 6; %3</translation>
+    </message>
+    <message>
+        <source>bad key %1: use a letter A to G, optionally followed by b, #, ♭ or ♯ (for example Eb or F#)</source>
+        <translation>ungültige Tonart %1: erlaubt ist ein Buchstabe von A bis G, optional gefolgt von b, #, ♭ oder ♯ (zum Beispiel Eb oder F#; den Ton H schreibt man hier B)</translation>
+    </message>
+    <message>
+        <source>bad style %1: use key or pattern</source>
+        <translation>ungültiger Stil %1: erlaubt sind key oder pattern</translation>
+    </message>
+    <message>
+        <source>bad labels %1: use none, notes, degrees or intervals</source>
+        <translation>ungültige Beschriftung %1: erlaubt sind none, notes, degrees oder intervals</translation>
+    </message>
+    <message>
+        <source>bad family %1: use major, harmonic-minor or melodic-minor</source>
+        <translation>ungültige Tonleiterfamilie %1: erlaubt sind major, harmonic-minor oder melodic-minor</translation>
+    </message>
+    <message>
+        <source>bad --%1 spacing %2: use a whole number of pixels from %3 to %4</source>
+        <translation>ungültiger Abstand für --%1: %2; erlaubt ist eine ganze Zahl von Pixeln von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>--text and --export cannot be used together</source>
+        <translation>--text und --export lassen sich nicht zusammen verwenden</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>--print opens the window&apos;s print path; it cannot be used with --text or --export</source>
+        <translation>--print druckt über das Fenster; es lässt sich nicht mit --text oder --export verwenden</translation>
+    </message>
+    <message>
+        <source>--size is only for --export</source>
+        <translation>--size gilt nur für --export</translation>
+    </message>
+    <message>
+        <source>--fit and --theme are only for --export</source>
+        <translation>--fit und --theme gelten nur für --export</translation>
+    </message>
+    <message>
+        <source>--fit needs --size WxH: without a size there is nothing to fit the drawing into</source>
+        <translation>--fit braucht --size WxH: ohne Größe gibt es nichts, in das die Zeichnung passen könnte</translation>
+    </message>
+    <message>
+        <source>bad theme %1: use light or dark</source>
+        <translation>ungültiges Farbschema %1: erlaubt sind light oder dark</translation>
+    </message>
+    <message>
+        <source>bad size %1: use WIDTHxHEIGHT in pixels, each from 1 to 16384 (for example 900x720)</source>
+        <translation>ungültige Größe %1: erlaubt ist BREITExHÖHE in Pixeln, jeweils von 1 bis 16384 (zum Beispiel 900x720)</translation>
+    </message>
+    <message>
+        <source>only one document can be opened; got %1 and %2</source>
+        <translation>es lässt sich nur ein Dokument öffnen; angegeben sind %1 und %2</translation>
+    </message>
+    <message>
+        <source>Usage: varnel [FILE]
+       varnel --print [FILE]
+       varnel --text [--key K] [--style key|pattern] [MUSIC OPTIONS]
+       varnel --export FILE.png|FILE.svg|FILE.pdf [--key K] [--style key|pattern]
+              [--string N] [--fret N] [--neck N] [--size WxH [--fit]]
+              [--theme light|dark] [MUSIC OPTIONS] [--labels KIND] [--fret-numbers]
+
+Shows the seven mode patterns of a key on the guitar neck.
+
+Options:
+  --text             print the seven diagrams as text and exit
+  --export FILE      write the picture to FILE (PNG, SVG or PDF) and exit
+  --key K            key letter A to G with an optional b, #, ♭ or ♯ (default C)
+  --style STYLE      key: keep the key fixed; pattern: keep the pattern fixed
+                     (default: the stored preference; in the window any other
+                     name is Qt&apos;s widget style)
+  --string N         string spacing in pixels (1 to 1000)
+  --fret N           fret spacing in pixels (1 to 1000)
+  --neck N           spacing between the necks in pixels (1 to 1000)
+  --size WxH         window size the export stands for (PNG and SVG: the image size)
+  --fit              scale the whole drawing into --size (PDF: onto the page)
+  --theme THEME      light (default) or dark colours for PNG and SVG
+  --labels KIND      none, notes, degrees or intervals inside the dots (--text:
+                     degrees shows each note&apos;s degree 1 to 7)
+  --fret-numbers     number the marker frets beside the first neck
+  --print            print the diagrams to the current printer and exit
+  -h, --help         show this help and exit
+  -v, --version      show the version and exit
+
+Music options:
+  --family FAMILY    major (default), harmonic-minor or melodic-minor
+  --tuning TUNING    standard, drop-d, dadgad, open-d, open-g, half-down,
+                     whole-down, or six notes lowest first (&quot;D A D G B E&quot;)
+  --left-handed      mirror the necks: the highest string on the left
+
+Exit status: 0 success, 1 a failure to read or write (the reason is printed),
+2 a bad command line.
+</source>
+        <translation>Aufruf: varnel [DATEI]
+        varnel --print [DATEI]
+        varnel --text [--key K] [--style key|pattern] [MUSIKOPTIONEN]
+        varnel --export DATEI.png|DATEI.svg|DATEI.pdf [--key K]
+               [--style key|pattern] [--string N] [--fret N] [--neck N]
+               [--size WxH [--fit]] [--theme light|dark] [MUSIKOPTIONEN]
+               [--labels ART] [--fret-numbers]
+
+Zeigt die sieben Modi einer Tonart als Griffmuster auf dem Gitarrenhals.
+
+Optionen:
+  --text             die sieben Diagramme als Text ausgeben und beenden
+  --export DATEI     das Bild in DATEI schreiben (PNG, SVG oder PDF) und beenden
+  --key K            Tonart: Buchstabe A bis G, optional mit b, #, ♭ oder ♯
+                     (Vorgabe C; den Ton H schreibt man hier B)
+  --style STIL       key: Tonart festhalten; pattern: Griffmuster festhalten
+                     (Vorgabe: die gespeicherte Einstellung; im Fenster ist
+                     jeder andere Name ein Widget-Stil von Qt)
+  --string N         Saitenabstand in Pixeln (1 bis 1000)
+  --fret N           Bundabstand in Pixeln (1 bis 1000)
+  --neck N           Abstand zwischen den Hälsen in Pixeln (1 bis 1000)
+  --size WxH         Fenstergröße, für die der Export steht (PNG und SVG:
+                     die Bildgröße)
+  --fit              die ganze Zeichnung in --size einpassen (PDF: in die Seite)
+  --theme SCHEMA     helle (light, Vorgabe) oder dunkle Farben (dark) für PNG
+                     und SVG
+  --labels ART       none, notes, degrees oder intervals in den Punkten (--text:
+                     degrees zeigt die Stufe jedes Tons, 1 bis 7)
+  --fret-numbers     die markierten Bünde neben dem ersten Hals nummerieren
+  --print            die Diagramme auf dem aktuellen Drucker drucken und beenden
+  -h, --help         diese Hilfe zeigen und beenden
+  -v, --version      die Version zeigen und beenden
+
+Musikoptionen:
+  --family FAMILIE   Tonleiterfamilie: major (Dur, Vorgabe), harmonic-minor
+                     (harmonisch Moll) oder melodic-minor (melodisch Moll)
+  --tuning STIMMUNG  standard, drop-d, dadgad, open-d, open-g, half-down,
+                     whole-down oder sechs Töne, tiefste Saite zuerst
+                     (&quot;D A D G B E&quot;)
+  --left-handed      die Hälse für Linkshänder spiegeln: die höchste Saite links
+
+Rückgabewert: 0 Erfolg, 1 ein Fehler beim Lesen oder Schreiben (der Grund wird
+ausgegeben), 2 eine ungültige Befehlszeile.
+</translation>
+    </message>
+    <message>
+        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --left-handed and --fret-numbers need --text or --export; the window always starts at C natural with the stored preferences</source>
+        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --left-handed und --fret-numbers brauchen --text oder --export; das Fenster beginnt immer mit C ohne ♭ oder ♯ und den gespeicherten Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>cannot export to %1: the file name must end in .png, .svg or .pdf</source>
+        <translation>kann nicht nach %1 exportieren: der Dateiname muss auf .png, .svg oder .pdf enden</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kann %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>the %1×%2 picture could not be drawn (not enough memory?)</source>
+        <translation>das Bild mit %1×%2 Pixeln ließ sich nicht zeichnen (zu wenig Speicher?)</translation>
+    </message>
+    <message>
+        <source>no temporary file for the PDF: %1</source>
+        <translation>keine temporäre Datei für das PDF: %1</translation>
+    </message>
+    <message>
+        <source>the PDF could not be made in %1 (is the disk full?)</source>
+        <translation>das PDF ließ sich in %1 nicht erstellen (ist der Datenträger voll?)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>cannot print the diagrams as text</source>
+        <translation>kann die Diagramme nicht als Text ausgeben</translation>
+    </message>
+    <message>
+        <source>cannot export</source>
+        <translation>kann nicht exportieren</translation>
+    </message>
+    <message>
+        <source>cannot print</source>
+        <translation>kann nicht drucken</translation>
+    </message>
+    <message>
+        <source>cannot start</source>
+        <translation>kann nicht starten</translation>
+    </message>
+    <message>
+        <source>cannot use the argument &quot;%1&quot;: it is not valid text in the system&apos;s encoding; rename the file</source>
+        <translation>kann das Argument &quot;%1&quot; nicht verwenden: es ist kein gültiger Text in der Zeichenkodierung des Systems; benennen Sie die Datei um</translation>
+    </message>
+</context>
+<context>
+    <name>QtMessages</name>
+    <message>
+        <source>no display could be opened (is DISPLAY or WAYLAND_DISPLAY set?)</source>
+        <translation>keine Anzeige ließ sich öffnen (ist DISPLAY oder WAYLAND_DISPLAY gesetzt?)</translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message>
+        <source>Varnel</source>
+        <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Key of A
+Key of A</source>
+        <translation>Tonart A
+Tonart A</translation>
+    </message>
+    <message>
+        <source>Key of B
+Key of B</source>
+        <translation>Tonart H
+Tonart H</translation>
+    </message>
+    <message>
+        <source>Key of C
+Key of C</source>
+        <translation>Tonart C
+Tonart C</translation>
+    </message>
+    <message>
+        <source>Key of D
+Key of D</source>
+        <translation>Tonart D
+Tonart D</translation>
+    </message>
+    <message>
+        <source>Key of E
+Key of E</source>
+        <translation>Tonart E
+Tonart E</translation>
+    </message>
+    <message>
+        <source>Key of F
+Key of F</source>
+        <translation>Tonart F
+Tonart F</translation>
+    </message>
+    <message>
+        <source>Key of G
+Key of G</source>
+        <translation>Tonart G
+Tonart G</translation>
+    </message>
+    <message>
+        <source>Make the key flat
+Flat</source>
+        <translation>Die Tonart mit einem Be erniedrigen
+Be</translation>
+    </message>
+    <message>
+        <source>Make the key natural
+Natural</source>
+        <translation>Das Vorzeichen der Tonart auflösen
+Auflösung</translation>
+    </message>
+    <message>
+        <source>Make the key sharp
+Sharp</source>
+        <translation>Die Tonart mit einem Kreuz erhöhen
+Kreuz</translation>
+    </message>
+    <message>
+        <source>Show the diagrams larger
+Zoom In</source>
+        <translation>Die Diagramme größer zeigen
+Vergrößern</translation>
+    </message>
+    <message>
+        <source>Show the diagrams smaller
+Zoom Out</source>
+        <translation>Die Diagramme kleiner zeigen
+Verkleinern</translation>
+    </message>
+    <message>
+        <source>Show the diagrams at their actual size
+Actual Size</source>
+        <translation>Die Diagramme in Originalgröße zeigen
+Originalgröße</translation>
+    </message>
+    <message>
+        <source>Show all seven diagrams in the window
+Fit to Window</source>
+        <translation>Alle sieben Diagramme im Fenster zeigen
+An Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>Save the diagrams as a PNG, SVG or PDF file
+Export</source>
+        <translation>Die Diagramme als PNG-, SVG- oder PDF-Datei speichern
+Exportieren</translation>
+    </message>
+    <message>
+        <source>Copy the diagrams as a picture
+Copy</source>
+        <translation>Die Diagramme als Bild kopieren
+Kopieren</translation>
+    </message>
+    <message>
+        <source>Mirror the necks for a left-handed player
+Left-Handed</source>
+        <translation>Die Hälse für Linkshänder spiegeln
+Linkshänder</translation>
+    </message>
+    <message>
+        <source>Number the marked frets beside the first neck
+Fret Numbers</source>
+        <translation>Die markierten Bünde neben dem ersten Hals nummerieren
+Bundnummern</translation>
+    </message>
+    <message>
+        <source>Tune the six strings to notes of your own
+Custom Tuning</source>
+        <translation>Die sechs Saiten auf eigene Töne stimmen
+Eigene Stimmung</translation>
+    </message>
+    <message>
+        <source>Preferences
+Preferences</source>
+        <translation>Einstellungen
+Einstellungen</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Drucker und Druckoptionen ändern
+Drucker einrichten</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Das aktive Dokument drucken
+Drucken</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Ganze Seiten anzeigen
+Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Programminformationen, Versionsnummer und Copyright anzeigen
+Über</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Das Programm beenden; fragt nach dem Speichern von Dokumenten
+Beenden</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Werkzeugleiste ein- oder ausblenden
+Werkzeugleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Statusleiste ein- oder ausblenden
+Statusleiste ein/aus</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>kann nicht in die Standardausgabe schreiben: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tunings</name>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Drop D</source>
+        <translation>Drop D</translation>
+    </message>
+    <message>
+        <source>DADGAD</source>
+        <translation>DADGAD</translation>
+    </message>
+    <message>
+        <source>Open D</source>
+        <translation>Open D</translation>
+    </message>
+    <message>
+        <source>Open G</source>
+        <translation>Open G</translation>
+    </message>
+    <message>
+        <source>Half Step Down</source>
+        <translation>Einen Halbton tiefer</translation>
+    </message>
+    <message>
+        <source>Whole Step Down</source>
+        <translation>Einen Ganzton tiefer</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,788 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Varnel</source>
+        <translation>À propos de Varnel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Varnel Version 1.0</source>
+        <translation>Varnel version 1.0</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026</source>
+        <translation>Copyright (C) 2026</translation>
+    </message>
+    <message>
+        <source>Varnel shows the correct notes of the seven mode patterns for the guitar.</source>
+        <translation>Varnel montre les notes justes des motifs des sept modes sur la guitare.</translation>
+    </message>
+    <message>
+        <source>What Varnel Does</source>
+        <translation>Ce que fait Varnel</translation>
+    </message>
+    <message>
+        <source>Legal Stuff</source>
+        <translation>Mentions légales</translation>
+    </message>
+    <message>
+        <source>Protected by national
+and international law.</source>
+        <translation>Protégé par le droit
+national et international.</translation>
+    </message>
+    <message>
+        <source>A 32 bit application</source>
+        <translation>Programme 32 bits</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>par</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;Flat</source>
+        <translation>&amp;Bémol</translation>
+    </message>
+    <message>
+        <source>&amp;Natural</source>
+        <translation>Bé&amp;carre</translation>
+    </message>
+    <message>
+        <source>&amp;Sharp</source>
+        <translation>&amp;Dièse</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Ta&amp;ille réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation>&amp;Ajuster à la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;Aucune</translation>
+    </message>
+    <message>
+        <source>&amp;Notes</source>
+        <translation>&amp;Notes</translation>
+    </message>
+    <message>
+        <source>&amp;Degrees</source>
+        <translation>&amp;Degrés</translation>
+    </message>
+    <message>
+        <source>&amp;Intervals</source>
+        <translation>&amp;Intervalles</translation>
+    </message>
+    <message>
+        <source>&amp;Major</source>
+        <translation>&amp;Majeur</translation>
+    </message>
+    <message>
+        <source>&amp;Harmonic Minor</source>
+        <translation>Mineur &amp;harmonique</translation>
+    </message>
+    <message>
+        <source>M&amp;elodic Minor</source>
+        <translation>Mineur mé&amp;lodique</translation>
+    </message>
+    <message>
+        <source>&amp;Custom...</source>
+        <translation>&amp;Personnalisé...</translation>
+    </message>
+    <message>
+        <source>&amp;Left-Handed</source>
+        <translation>&amp;Gaucher</translation>
+    </message>
+    <message>
+        <source>Fret N&amp;umbers</source>
+        <translation>&amp;Numéros de cases</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimer...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>&amp;Configuration de l&apos;impression...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences	F2</source>
+        <translation>&amp;Préférences	F2</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Barre d&apos;é&amp;tat</translation>
+    </message>
+    <message>
+        <source>&amp;About Varnel...</source>
+        <translation>À &amp;propos de Varnel...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Fichier récent</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>&amp;Key</source>
+        <translation>&amp;Tonalité</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>La&amp;bels</source>
+        <translation>Éti&amp;quettes</translation>
+    </message>
+    <message>
+        <source>Scale F&amp;amily</source>
+        <translation>&amp;Famille de gammes</translation>
+    </message>
+    <message>
+        <source>T&amp;uning</source>
+        <translation>A&amp;ccordage</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>the file name must end in .png, .svg or .pdf</source>
+        <translation>le nom du fichier doit se terminer par .png, .svg ou .pdf</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Image PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Varnel</source>
+        <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>Cannot write “%1”: %2.</source>
+        <translation>Impossible d&apos;écrire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Ouvrir ce document</translation>
+    </message>
+</context>
+<context>
+    <name>CPrefsDlg</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>Keep Key Fixed</source>
+        <translation>Tonalité fixe</translation>
+    </message>
+    <message>
+        <source>Keep Pattern Fixed</source>
+        <translation>Motif fixe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>String spacing (pixels)</source>
+        <translation>Écart des cordes (pixels)</translation>
+    </message>
+    <message>
+        <source>Fret spacing (pixels)</source>
+        <translation>Écart des cases (pixels)</translation>
+    </message>
+    <message>
+        <source>(Fret spacing = 1.5 * String spacing works well)</source>
+        <translation>(Conseil&#xa0;: cases = 1,5 * cordes)</translation>
+    </message>
+    <message>
+        <source>Neck spacing (pixels)</source>
+        <translation>Écart des manches (pixels)</translation>
+    </message>
+    <message>
+        <source>(Neck spacing = String spacing works well)</source>
+        <translation>(Conseil&#xa0;: manches = cordes)</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Style</translation>
+    </message>
+    <message>
+        <source>Drawing Metrics</source>
+        <translation>Dimensions du dessin</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Please enter a whole number between %1 and %2.</source>
+        <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>Varnel</source>
+        <translation>Varnel</translation>
+    </message>
+</context>
+<context>
+    <name>CTuningDlg</name>
+    <message>
+        <source>Custom Tuning</source>
+        <translation>Accordage personnalisé</translation>
+    </message>
+    <message>
+        <source>Six notes, &amp;lowest string first (for example D A D G B E):</source>
+        <translation>Six notes, la corde la plus &amp;grave d&apos;abord (par exemple D A D G B E)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>“%1” is not a note name. Use a letter A to G with an optional b or #, and an optional octave number.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom de note. Utilisez une lettre de A à G (C = do, D = ré...), suivie éventuellement de b ou # et d&apos;un numéro d&apos;octave.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter six note names, one per string, lowest string first; this has %n note(s).</source>
+        <translation>
+            <numerusform>Saisissez six noms de notes, un par corde, la plus grave d&apos;abord&#xa0;; celle-ci en compte %n.</numerusform>
+            <numerusform>Saisissez six noms de notes, un par corde, la plus grave d&apos;abord&#xa0;; celle-ci en compte %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Varnel</source>
+        <translation>Varnel</translation>
+    </message>
+</context>
+<context>
+    <name>CVarnelApp</name>
+    <message>
+        <source>cannot open %1: no readable file of that name</source>
+        <translation>impossible d&apos;ouvrir %1 : aucun fichier lisible de ce nom</translation>
+    </message>
+    <message>
+        <source>nothing was printed: no printer could be started</source>
+        <translation>rien n&apos;a été imprimé : aucune imprimante n&apos;a pu être démarrée</translation>
+    </message>
+    <message>
+        <source>Varnel</source>
+        <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;ouvrir «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>CVarnelView</name>
+    <message>
+        <source>Neck diagrams</source>
+        <translation>Diagrammes du manche</translation>
+    </message>
+    <message>
+        <source>Flat</source>
+        <translation>Bémol</translation>
+    </message>
+    <message>
+        <source>Natural</source>
+        <translation>Bécarre</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Dièse</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>use %1, or six note names, lowest string first (for example &quot;D A D G B E&quot;)</source>
+        <translation>utilisez %1, ou six noms de notes, la corde la plus grave d&apos;abord (par exemple &quot;D A D G B E&quot;)</translation>
+    </message>
+    <message>
+        <source>bad tuning %1: %2 is not a note; %3</source>
+        <translation>accordage %1 incorrect : %2 n&apos;est pas une note ; %3</translation>
+    </message>
+    <message>
+        <source>bad tuning %1: it has %2 notes, not 6; %3</source>
+        <translation>accordage %1 incorrect : il compte %2 notes au lieu de 6 ; %3</translation>
+    </message>
+    <message>
+        <source>bad key %1: use a letter A to G, optionally followed by b, #, ♭ or ♯ (for example Eb or F#)</source>
+        <translation>tonalité %1 incorrecte : utilisez une lettre de A à G (C = do, D = ré...), suivie éventuellement de b, #, ♭ ou ♯ (par exemple Eb ou F#)</translation>
+    </message>
+    <message>
+        <source>bad style %1: use key or pattern</source>
+        <translation>style %1 incorrect : utilisez key ou pattern</translation>
+    </message>
+    <message>
+        <source>bad labels %1: use none, notes, degrees or intervals</source>
+        <translation>étiquettes %1 incorrectes : utilisez none, notes, degrees ou intervals</translation>
+    </message>
+    <message>
+        <source>bad family %1: use major, harmonic-minor or melodic-minor</source>
+        <translation>famille de gammes %1 incorrecte : utilisez major, harmonic-minor ou melodic-minor</translation>
+    </message>
+    <message>
+        <source>bad --%1 spacing %2: use a whole number of pixels from %3 to %4</source>
+        <translation>écart --%1 %2 incorrect : utilisez un nombre entier de pixels de %3 à %4</translation>
+    </message>
+    <message>
+        <source>--text and --export cannot be used together</source>
+        <translation>--text et --export ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>--print opens the window&apos;s print path; it cannot be used with --text or --export</source>
+        <translation>--print imprime par la fenêtre ; il ne peut pas être utilisé avec --text ou --export</translation>
+    </message>
+    <message>
+        <source>--size is only for --export</source>
+        <translation>--size ne sert qu&apos;avec --export</translation>
+    </message>
+    <message>
+        <source>--fit and --theme are only for --export</source>
+        <translation>--fit et --theme ne servent qu&apos;avec --export</translation>
+    </message>
+    <message>
+        <source>--fit needs --size WxH: without a size there is nothing to fit the drawing into</source>
+        <translation>--fit demande --size WxH : sans taille, rien ne dit à quoi ajuster le dessin</translation>
+    </message>
+    <message>
+        <source>bad theme %1: use light or dark</source>
+        <translation>thème %1 incorrect : utilisez light ou dark</translation>
+    </message>
+    <message>
+        <source>bad size %1: use WIDTHxHEIGHT in pixels, each from 1 to 16384 (for example 900x720)</source>
+        <translation>taille %1 incorrecte : utilisez LARGEURxHAUTEUR en pixels, chacune de 1 à 16384 (par exemple 900x720)</translation>
+    </message>
+    <message>
+        <source>only one document can be opened; got %1 and %2</source>
+        <translation>un seul document peut être ouvert ; reçu %1 et %2</translation>
+    </message>
+    <message>
+        <source>Usage: varnel [FILE]
+       varnel --print [FILE]
+       varnel --text [--key K] [--style key|pattern] [MUSIC OPTIONS]
+       varnel --export FILE.png|FILE.svg|FILE.pdf [--key K] [--style key|pattern]
+              [--string N] [--fret N] [--neck N] [--size WxH [--fit]]
+              [--theme light|dark] [MUSIC OPTIONS] [--labels KIND] [--fret-numbers]
+
+Shows the seven mode patterns of a key on the guitar neck.
+
+Options:
+  --text             print the seven diagrams as text and exit
+  --export FILE      write the picture to FILE (PNG, SVG or PDF) and exit
+  --key K            key letter A to G with an optional b, #, ♭ or ♯ (default C)
+  --style STYLE      key: keep the key fixed; pattern: keep the pattern fixed
+                     (default: the stored preference; in the window any other
+                     name is Qt&apos;s widget style)
+  --string N         string spacing in pixels (1 to 1000)
+  --fret N           fret spacing in pixels (1 to 1000)
+  --neck N           spacing between the necks in pixels (1 to 1000)
+  --size WxH         window size the export stands for (PNG and SVG: the image size)
+  --fit              scale the whole drawing into --size (PDF: onto the page)
+  --theme THEME      light (default) or dark colours for PNG and SVG
+  --labels KIND      none, notes, degrees or intervals inside the dots (--text:
+                     degrees shows each note&apos;s degree 1 to 7)
+  --fret-numbers     number the marker frets beside the first neck
+  --print            print the diagrams to the current printer and exit
+  -h, --help         show this help and exit
+  -v, --version      show the version and exit
+
+Music options:
+  --family FAMILY    major (default), harmonic-minor or melodic-minor
+  --tuning TUNING    standard, drop-d, dadgad, open-d, open-g, half-down,
+                     whole-down, or six notes lowest first (&quot;D A D G B E&quot;)
+  --left-handed      mirror the necks: the highest string on the left
+
+Exit status: 0 success, 1 a failure to read or write (the reason is printed),
+2 a bad command line.
+</source>
+        <translation>Usage : varnel [FICHIER]
+        varnel --print [FICHIER]
+        varnel --text [--key K] [--style key|pattern] [OPTIONS MUSICALES]
+        varnel --export FICHIER.png|FICHIER.svg|FICHIER.pdf [--key K]
+               [--style key|pattern] [--string N] [--fret N] [--neck N]
+               [--size WxH [--fit]] [--theme light|dark] [OPTIONS MUSICALES]
+               [--labels TYPE] [--fret-numbers]
+
+Montre les motifs des sept modes d&apos;une tonalité sur le manche de la guitare.
+
+Options :
+  --text             écrire les sept diagrammes en texte et quitter
+  --export FICHIER   écrire l&apos;image dans FICHIER (PNG, SVG ou PDF) et quitter
+  --key K            tonalité : lettre de A à G (C = do, D = ré...), suivie
+                     éventuellement de b, #, ♭ ou ♯ (par défaut C)
+  --style STYLE      key : tonalité fixe ; pattern : motif fixe
+                     (par défaut : la préférence enregistrée ; dans la fenêtre,
+                     tout autre nom est un style de widget de Qt)
+  --string N         écart des cordes en pixels (1 à 1000)
+  --fret N           écart des cases en pixels (1 à 1000)
+  --neck N           écart entre les manches en pixels (1 à 1000)
+  --size WxH         taille de la fenêtre que représente l&apos;export (PNG et SVG :
+                     la taille de l&apos;image)
+  --fit              ajuster tout le dessin à --size (PDF : à la page)
+  --theme THÈME      couleurs claires (light, par défaut) ou sombres (dark) pour
+                     PNG et SVG
+  --labels TYPE      none, notes, degrees ou intervals dans les points (--text :
+                     degrees montre le degré de chaque note, de 1 à 7)
+  --fret-numbers     numéroter les cases repérées à côté du premier manche
+  --print            imprimer sur l&apos;imprimante courante et quitter
+  -h, --help         afficher cette aide et quitter
+  -v, --version      afficher la version et quitter
+
+Options musicales :
+  --family FAMILLE   famille de gammes : major (majeur, par défaut),
+                     harmonic-minor (mineur harmonique) ou melodic-minor
+                     (mineur mélodique)
+  --tuning ACCORDAGE
+                     standard, drop-d, dadgad, open-d, open-g, half-down,
+                     whole-down, ou six notes, la plus grave d&apos;abord
+                     (&quot;D A D G B E&quot;)
+  --left-handed      inverser les manches pour gaucher : la corde aiguë à gauche
+
+Code de sortie : 0 succès, 1 un échec de lecture ou d&apos;écriture (la raison est
+affichée), 2 une ligne de commande incorrecte.
+</translation>
+    </message>
+    <message>
+        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --left-handed and --fret-numbers need --text or --export; the window always starts at C natural with the stored preferences</source>
+        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --left-handed et --fret-numbers demandent --text ou --export ; la fenêtre s&apos;ouvre toujours en do (C) sans altération, avec les préférences enregistrées</translation>
+    </message>
+</context>
+<context>
+    <name>Export</name>
+    <message>
+        <source>cannot export to %1: the file name must end in .png, .svg or .pdf</source>
+        <translation>impossible d&apos;exporter vers %1 : le nom du fichier doit se terminer par .png, .svg ou .pdf</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>the %1×%2 picture could not be drawn (not enough memory?)</source>
+        <translation>l&apos;image de %1×%2 n&apos;a pas pu être dessinée (mémoire insuffisante ?)</translation>
+    </message>
+    <message>
+        <source>no temporary file for the PDF: %1</source>
+        <translation>pas de fichier temporaire pour le PDF : %1</translation>
+    </message>
+    <message>
+        <source>the PDF could not be made in %1 (is the disk full?)</source>
+        <translation>le PDF n&apos;a pas pu être créé dans %1 (le disque est-il plein ?)</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>cannot print the diagrams as text</source>
+        <translation>impossible d&apos;écrire les diagrammes en texte</translation>
+    </message>
+    <message>
+        <source>cannot export</source>
+        <translation>impossible d&apos;exporter</translation>
+    </message>
+    <message>
+        <source>cannot print</source>
+        <translation>impossible d&apos;imprimer</translation>
+    </message>
+    <message>
+        <source>cannot start</source>
+        <translation>impossible de démarrer</translation>
+    </message>
+    <message>
+        <source>cannot use the argument &quot;%1&quot;: it is not valid text in the system&apos;s encoding; rename the file</source>
+        <translation>impossible d&apos;utiliser l&apos;argument &quot;%1&quot; : ce n&apos;est pas un texte valide dans l&apos;encodage du système ; renommez le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>QtMessages</name>
+    <message>
+        <source>no display could be opened (is DISPLAY or WAYLAND_DISPLAY set?)</source>
+        <translation>aucun écran n&apos;a pu être ouvert (DISPLAY ou WAYLAND_DISPLAY est-il défini ?)</translation>
+    </message>
+</context>
+<context>
+    <name>Strings</name>
+    <message>
+        <source>Varnel</source>
+        <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Key of A
+Key of A</source>
+        <translation>Tonalité de la
+Tonalité de la</translation>
+    </message>
+    <message>
+        <source>Key of B
+Key of B</source>
+        <translation>Tonalité de si
+Tonalité de si</translation>
+    </message>
+    <message>
+        <source>Key of C
+Key of C</source>
+        <translation>Tonalité de do
+Tonalité de do</translation>
+    </message>
+    <message>
+        <source>Key of D
+Key of D</source>
+        <translation>Tonalité de ré
+Tonalité de ré</translation>
+    </message>
+    <message>
+        <source>Key of E
+Key of E</source>
+        <translation>Tonalité de mi
+Tonalité de mi</translation>
+    </message>
+    <message>
+        <source>Key of F
+Key of F</source>
+        <translation>Tonalité de fa
+Tonalité de fa</translation>
+    </message>
+    <message>
+        <source>Key of G
+Key of G</source>
+        <translation>Tonalité de sol
+Tonalité de sol</translation>
+    </message>
+    <message>
+        <source>Make the key flat
+Flat</source>
+        <translation>Altérer la tonalité d&apos;un bémol
+Bémol</translation>
+    </message>
+    <message>
+        <source>Make the key natural
+Natural</source>
+        <translation>Retirer l&apos;altération de la tonalité
+Bécarre</translation>
+    </message>
+    <message>
+        <source>Make the key sharp
+Sharp</source>
+        <translation>Altérer la tonalité d&apos;un dièse
+Dièse</translation>
+    </message>
+    <message>
+        <source>Show the diagrams larger
+Zoom In</source>
+        <translation>Afficher les diagrammes en plus grand
+Zoom avant</translation>
+    </message>
+    <message>
+        <source>Show the diagrams smaller
+Zoom Out</source>
+        <translation>Afficher les diagrammes en plus petit
+Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Show the diagrams at their actual size
+Actual Size</source>
+        <translation>Afficher les diagrammes à leur taille réelle
+Taille réelle</translation>
+    </message>
+    <message>
+        <source>Show all seven diagrams in the window
+Fit to Window</source>
+        <translation>Afficher les sept diagrammes dans la fenêtre
+Ajuster à la fenêtre</translation>
+    </message>
+    <message>
+        <source>Save the diagrams as a PNG, SVG or PDF file
+Export</source>
+        <translation>Enregistrer les diagrammes dans un fichier PNG, SVG ou PDF
+Exporter</translation>
+    </message>
+    <message>
+        <source>Copy the diagrams as a picture
+Copy</source>
+        <translation>Copier les diagrammes sous forme d&apos;image
+Copier</translation>
+    </message>
+    <message>
+        <source>Mirror the necks for a left-handed player
+Left-Handed</source>
+        <translation>Inverser les manches pour un guitariste gaucher
+Gaucher</translation>
+    </message>
+    <message>
+        <source>Number the marked frets beside the first neck
+Fret Numbers</source>
+        <translation>Numéroter les cases repérées à côté du premier manche
+Numéros de cases</translation>
+    </message>
+    <message>
+        <source>Tune the six strings to notes of your own
+Custom Tuning</source>
+        <translation>Accorder les six cordes sur des notes de votre choix
+Accordage personnalisé</translation>
+    </message>
+    <message>
+        <source>Preferences
+Preferences</source>
+        <translation>Préférences
+Préférences</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Changer d&apos;imprimante et d&apos;options d&apos;impression
+Configuration de l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Imprimer le document actif
+Imprimer</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Afficher des pages entières
+Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Afficher les informations du programme, son numéro de version et son copyright
+À propos</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Quitter l&apos;application&#xa0;; propose d&apos;enregistrer les documents
+Quitter</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Afficher ou masquer la barre d&apos;outils
+Barre d&apos;outils</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Afficher ou masquer la barre d&apos;état
+Barre d&apos;état</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>cannot write to standard output: %1</source>
+        <translation>impossible d&apos;écrire sur la sortie standard : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tunings</name>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Drop D</source>
+        <translation>Drop D</translation>
+    </message>
+    <message>
+        <source>DADGAD</source>
+        <translation>DADGAD</translation>
+    </message>
+    <message>
+        <source>Open D</source>
+        <translation>Open D</translation>
+    </message>
+    <message>
+        <source>Open G</source>
+        <translation>Open G</translation>
+    </message>
+    <message>
+        <source>Half Step Down</source>
+        <translation>Un demi-ton plus bas</translation>
+    </message>
+    <message>
+        <source>Whole Step Down</source>
+        <translation>Un ton plus bas</translation>
+    </message>
+</context>
+</TS>
