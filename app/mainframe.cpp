@@ -289,6 +289,14 @@ void CMainFrame::OnCustomTuning() {
 
 void CMainFrame::ShowChecks() {
     const CVarnelView& view = *m_pView;
+    // The view makes its buttons after the frame is built; they show their command's keys.
+    for (const auto& [button, id] : {std::pair{view.m_pFlatButton, ID_KEY_FLAT},
+                                     std::pair{view.m_pNaturalButton, ID_KEY_NATURAL},
+                                     std::pair{view.m_pSharpButton, ID_KEY_SHARP}}) {
+        if (button != nullptr) {
+            button->setToolTip(Action(id)->toolTip());
+        }
+    }
     for (std::size_t i = 0; i < std::size(kKeyCommands); ++i) {
         Action(kKeyCommands[i])->setChecked(view.m_nKey == kKeyPitches[i]);
     }
@@ -344,13 +352,6 @@ void CMainFrame::CreateActions() {
         QAction* action = Action(id);
         action->setStatusTip(WithShortcuts(action->statusTip(), action));
         action->setToolTip(WithShortcuts(action->toolTip(), action));
-    }
-    for (const auto& [button, id] : {std::pair{view->m_pFlatButton, ID_KEY_FLAT},
-                                     std::pair{view->m_pNaturalButton, ID_KEY_NATURAL},
-                                     std::pair{view->m_pSharpButton, ID_KEY_SHARP}}) {
-        if (button != nullptr) {
-            button->setToolTip(Action(id)->toolTip());
-        }
     }
 }
 

@@ -80,13 +80,26 @@ void CVarnelView::PlaceButtons() {
     const std::array<CAccidentalButton*, 3> buttons{m_pFlatButton, m_pNaturalButton,
                                                     m_pSharpButton};
     const double scale = ScreenScale();
+    long long previousRight = std::numeric_limits<int>::min();
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         if (buttons[i] == nullptr) {
             continue;
         }
-        const long long left =
+        long long left =
             scale == 1.0 ? m_nButtonLefts[i] : std::llround(double(m_nButtonLefts[i]) * scale);
-        buttons[i]->setGeometry(ClampToWidgetRange(left), 0, kButtonWidth, kButtonHeight);
+        int width = kButtonWidth;
+        if (scale < 1.0) {
+            // Zoomed out, the necks come closer than the buttons are wide: each button keeps
+            // room for its text and none covers the one before it.
+            left = std::max(left, previousRight);
+            const long long next = i + 1 < buttons.size()
+                                       ? std::llround(double(m_nButtonLefts[i + 1]) * scale)
+                                       : left + kButtonWidth;
+            width = static_cast<int>(
+                std::clamp<long long>(next - left, buttons[i]->sizeHint().width(), kButtonWidth));
+        }
+        buttons[i]->setGeometry(ClampToWidgetRange(left), 0, width, kButtonHeight);
+        previousRight = left + width;
     }
 }
 
