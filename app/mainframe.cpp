@@ -229,7 +229,7 @@ void CMainFrame::CreateViewActions() {
 
 void CMainFrame::CreateOptionActions() {
     const QActionGroup* labels = AddChoice(
-        ID_VIEW_LABELS_FIRST, {tr("&None"), tr("&Notes"), tr("&Degrees"), tr("&Intervals")});
+        ID_VIEW_LABELS_FIRST, {tr("&None"), tr("No&tes"), tr("&Degrees"), tr("&Intervals")});
     for (QAction* action : labels->actions()) {
         const auto kind = static_cast<LabelKind>(action->data().toInt() - ID_VIEW_LABELS_FIRST);
         connect(action, &QAction::triggered, this,
@@ -265,7 +265,7 @@ void CMainFrame::CreateOptionActions() {
     connect(leftHanded, &QAction::triggered, this, [this](bool checked) {
         ChangeOptions([checked](OptionPrefs& o) { o.leftHanded = checked; });
     });
-    QAction* fretNumbers = AddCommand(ID_VIEW_FRET_NUMBERS, tr("Fret N&umbers"));
+    QAction* fretNumbers = AddCommand(ID_VIEW_FRET_NUMBERS, tr("Fret &Numbers"));
     fretNumbers->setCheckable(true);
     connect(fretNumbers, &QAction::triggered, this, [this](bool checked) {
         ChangeOptions([checked](OptionPrefs& o) { o.fretNumbers = checked; });
@@ -394,7 +394,7 @@ void CMainFrame::CreateMenus() {
     for (int i = 0; i <= static_cast<int>(LabelKind::Intervals); ++i) {
         labels->addAction(Action(ID_VIEW_LABELS_FIRST + i));
     }
-    QMenu* family = viewMenu->addMenu(tr("Scale F&amily"));
+    QMenu* family = viewMenu->addMenu(tr("Scale Fa&mily"));
     for (int i = 0; i < CMusicModel::kFamilies; ++i) {
         family->addAction(Action(ID_VIEW_FAMILY_FIRST + i));
     }

@@ -209,7 +209,9 @@ RenderedPicture RenderPicture(CNeckDrawing drawing, const PictureRequest& reques
                                                 : RenderSvg(drawing, colours, window, size);
 }
 
-QImage PictureImage(CNeckDrawing drawing) {
+QImage PictureImage(const CNeckDrawing& original) {
+    // The pass measures its titles: a copy keeps the caller's drawing as it is.
+    CNeckDrawing drawing(original);
     const QSize size = FittingSize(drawing);
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull()) {
@@ -236,7 +238,7 @@ QString WritePicture(const CNeckDrawing& drawing, const QString& path,
         return rendered.error;
     }
     if (!WriteAll(file, rendered.bytes)) {
-        const QString reason = file.errorString();
+        QString reason = file.errorString();
         file.cancelWriting();
         return reason;
     }

@@ -39,7 +39,7 @@ struct RenderedPicture {
 RenderedPicture RenderPicture(CNeckDrawing drawing, const PictureRequest& request);
 
 // The screen drawing just large enough, light on white: what Copy puts on the clipboard.
-QImage PictureImage(CNeckDrawing drawing);
+QImage PictureImage(const CNeckDrawing& drawing);
 
 // Writes the picture to path so that the old file stays until the new one is complete and a
 // failure leaves nothing behind; a target that is not a regular file (a device, a FIFO, a

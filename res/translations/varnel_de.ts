@@ -89,10 +89,6 @@ und internationalem Recht.</translation>
         <translation>&amp;Keine</translation>
     </message>
     <message>
-        <source>&amp;Notes</source>
-        <translation>&amp;Tonnamen</translation>
-    </message>
-    <message>
         <source>&amp;Degrees</source>
         <translation>&amp;Stufen</translation>
     </message>
@@ -119,10 +115,6 @@ und internationalem Recht.</translation>
     <message>
         <source>&amp;Left-Handed</source>
         <translation>&amp;Linkshänder</translation>
-    </message>
-    <message>
-        <source>Fret N&amp;umbers</source>
-        <translation>Bund&amp;nummern</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
@@ -181,10 +173,6 @@ und internationalem Recht.</translation>
         <translation>&amp;Beschriftung</translation>
     </message>
     <message>
-        <source>Scale F&amp;amily</source>
-        <translation>&amp;Tonleiterfamilie</translation>
-    </message>
-    <message>
         <source>T&amp;uning</source>
         <translation>St&amp;immung</translation>
     </message>
@@ -227,6 +215,18 @@ und internationalem Recht.</translation>
     <message>
         <source>Open this document</source>
         <translation>Dieses Dokument öffnen</translation>
+    </message>
+    <message>
+        <source>No&amp;tes</source>
+        <translation>&amp;Tonnamen</translation>
+    </message>
+    <message>
+        <source>Fret &amp;Numbers</source>
+        <translation>Bund&amp;nummern</translation>
+    </message>
+    <message>
+        <source>Scale Fa&amp;mily</source>
+        <translation>&amp;Tonleiterfamilie</translation>
     </message>
 </context>
 <context>

@@ -89,10 +89,6 @@ national et international.</translation>
         <translation>&amp;Aucune</translation>
     </message>
     <message>
-        <source>&amp;Notes</source>
-        <translation>&amp;Notes</translation>
-    </message>
-    <message>
         <source>&amp;Degrees</source>
         <translation>&amp;Degrés</translation>
     </message>
@@ -119,10 +115,6 @@ national et international.</translation>
     <message>
         <source>&amp;Left-Handed</source>
         <translation>&amp;Gaucher</translation>
-    </message>
-    <message>
-        <source>Fret N&amp;umbers</source>
-        <translation>&amp;Numéros de cases</translation>
     </message>
     <message>
         <source>&amp;Print...	Ctrl+P</source>
@@ -181,10 +173,6 @@ national et international.</translation>
         <translation>Éti&amp;quettes</translation>
     </message>
     <message>
-        <source>Scale F&amp;amily</source>
-        <translation>&amp;Famille de gammes</translation>
-    </message>
-    <message>
         <source>T&amp;uning</source>
         <translation>A&amp;ccordage</translation>
     </message>
@@ -227,6 +215,18 @@ national et international.</translation>
     <message>
         <source>Open this document</source>
         <translation>Ouvrir ce document</translation>
+    </message>
+    <message>
+        <source>No&amp;tes</source>
+        <translation>No&amp;ms des notes</translation>
+    </message>
+    <message>
+        <source>Fret &amp;Numbers</source>
+        <translation>&amp;Numéros de case</translation>
+    </message>
+    <message>
+        <source>Scale Fa&amp;mily</source>
+        <translation>&amp;Famille de gammes</translation>
     </message>
 </context>
 <context>
