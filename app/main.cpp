@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("Varnel"));
     QCoreApplication::setOrganizationName(QStringLiteral("Dovrane Software"));
     // Desktops match the window to its launcher and icon by this id.
-    QGuiApplication::setDesktopFileName(QStringLiteral("com.dovrane.Varnel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.dovrane.varnel"));
     CTranslations translations(QLocale::system());
     CommandLineOptions options;
     std::optional<CQtMessageFilter> quiet;
