@@ -30,7 +30,9 @@ CPainterSurface::CPainterSurface(QPainter* pPainter, const CNeckColours& screenC
     , m_original{pPainter->pen(), pPainter->brush(), m_textColour, pPainter->backgroundMode()}
     , m_remembered(m_original)
     , m_originalFont(pPainter->font())
-    , m_rememberedFont(m_originalFont) {}
+    , m_rememberedFont(m_originalFont)
+    , m_bRaster(pPainter->paintEngine() != nullptr &&
+                pPainter->paintEngine()->type() == QPaintEngine::Raster) {}
 
 CPainterSurface::~CPainterSurface() {
     FlushLines();
@@ -58,8 +60,7 @@ double CPainterSurface::SetIsotropicMapping(QSize windowExtent, QSize viewportEx
     const QTransform world = QTransform::fromScale(scale, scale) * m_originalTransform;
     m_pPainter->setWorldTransform(world);
     m_dDeviceScale = std::abs(m_pPainter->deviceTransform().m11());
-    const QPaintEngine* engine = m_pPainter->paintEngine();
-    const bool raster = engine != nullptr && engine->type() == QPaintEngine::Raster;
+    const bool raster = m_bRaster;
     const double ratio = m_pPainter->device()->devicePixelRatioF();
     // On a scaled raster screen the surface puts every figure on whole pixels itself.
     m_bMapsItself = m_bDeviceAligned && raster && world.type() <= QTransform::TxScale &&
@@ -164,7 +165,8 @@ const QBrush& CPainterSurface::BrushFor(const CSurfaceBrush& brush) {
 
 void CPainterSurface::SelectPen(const CSurfacePen& pen) {
     const QPen& made = PenFor(pen);
-    if (m_pPainter->pen() != made) {
+    // A vector device records every change of pen, so it is told each one, as it always was.
+    if (!m_bRaster || m_pPainter->pen() != made) {
         FlushLines();
         m_pPainter->setPen(made);
     }
@@ -183,6 +185,11 @@ void CPainterSurface::SetTransparentBackground() {
 }
 
 void CPainterSurface::Line(QPoint from, QPoint to) {
+    if (!m_bRaster) {
+        // Each segment stays an element of its own in an SVG or PDF.
+        m_pPainter->drawLine(from, to);
+        return;
+    }
     m_lines.emplace_back(Mapped(from), Mapped(to));
 }
 

@@ -113,6 +113,8 @@ private:
     Tools m_remembered;
     QFont m_originalFont;
     QFont m_rememberedFont;
+    // A raster device (a window, an image) rather than a vector one (SVG, PDF, a printer).
+    bool m_bRaster;
     // A pass switches between a handful of tools hundreds of times; each is made once.
     std::vector<std::pair<CSurfacePen, QPen>> m_pens;
     std::vector<std::pair<CSurfaceBrush, QBrush>> m_brushes;
