@@ -1,5 +1,7 @@
 #include "view/paintersurface.h"
 
+#include "view/zoomsteps.h"
+
 #include <QFontMetrics>
 #include <QPaintEngine>
 #include <QPainter>
@@ -51,12 +53,7 @@ double CPainterSurface::SetIsotropicMapping(QSize windowExtent, QSize viewportEx
     FlushLines();
     // An empty or negative extent has no scale to give; the mapping then stays one to one
     // rather than dividing by zero.
-    qreal scale = 1.0;
-    if (windowExtent.width() > 0 && windowExtent.height() > 0 && viewportExtent.width() > 0 &&
-        viewportExtent.height() > 0) {
-        scale = std::min(qreal(viewportExtent.width()) / windowExtent.width(),
-                         qreal(viewportExtent.height()) / windowExtent.height());
-    }
+    const qreal scale = ZoomSteps::FitScale(windowExtent, viewportExtent);
     const QTransform world = QTransform::fromScale(scale, scale) * m_originalTransform;
     m_pPainter->setWorldTransform(world);
     m_dDeviceScale = std::abs(m_pPainter->deviceTransform().m11());

@@ -1,6 +1,7 @@
 #include "view/recordingsurface.h"
 
 #include "view/paintersurface.h"
+#include "view/zoomsteps.h"
 
 #include <QFontMetrics>
 
@@ -117,12 +118,7 @@ double CRecordingSurface::SetIsotropicMapping(QSize windowExtent, QSize viewport
     CRecordedCall& call = Record(CRecordedCall::Kind::Mapping);
     call.windowExtent = windowExtent;
     call.viewportExtent = viewportExtent;
-    if (windowExtent.width() <= 0 || windowExtent.height() <= 0 || viewportExtent.width() <= 0 ||
-        viewportExtent.height() <= 0) {
-        return 1.0;
-    }
-    return std::min(double(viewportExtent.width()) / windowExtent.width(),
-                    double(viewportExtent.height()) / windowExtent.height());
+    return ZoomSteps::FitScale(windowExtent, viewportExtent);
 }
 
 void CRecordingSurface::SelectTitleFont() {

@@ -19,7 +19,7 @@ int Out(int percent);
 int Valid(int percent);
 
 // The largest scale at which `extent` fits in `area` with its proportions kept; 1 when either
-// is empty.
+// is empty. It is also the scale of every isotropic mapping the drawing surfaces make.
 double FitScale(QSize extent, QSize area);
 
 } // namespace ZoomSteps
