@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "app/pictureexport.h"
+
 #include "app/terminaltext.h"
 
 #include <QCommandLineParser>
@@ -237,10 +239,17 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
             opts.error =
                 CommandLine::tr("--print opens the window's print path; it cannot be used with "
                                 "--text or --export");
+        } else if (text && (p.parser.isSet(p.stringSpacing) || p.parser.isSet(p.fretSpacing) ||
+                            p.parser.isSet(p.neckSpacing))) {
+            opts.error = CommandLine::tr("--string, --fret and --neck are only for --export");
         } else if (text && p.parser.isSet(p.size)) {
             opts.error = CommandLine::tr("--size is only for --export");
         } else if (text && (p.parser.isSet(p.fit) || p.parser.isSet(p.theme))) {
             opts.error = CommandLine::tr("--fit and --theme are only for --export");
+        } else if (exporting && p.parser.isSet(p.theme) &&
+                   PictureFormatOf(p.parser.value(p.exportFile)) == PictureFormat::Pdf) {
+            opts.error = CommandLine::tr("--theme is only for PNG and SVG: a PDF is the printed "
+                                         "page, always in the paper's colours");
         } else if (exporting && p.parser.isSet(p.fit) && !p.parser.isSet(p.size)) {
             opts.error = CommandLine::tr("--fit needs --size WxH: without a size there is "
                                          "nothing to fit the drawing into");

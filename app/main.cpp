@@ -127,6 +127,7 @@ int RunWindow(int argc, char** argv, const CommandLineOptions& options, CTransla
 } // namespace
 
 int main(int argc, char** argv) {
+    ReopenClosedStandardStreams();
     QCoreApplication::setApplicationName(QStringLiteral("Varnel"));
     QCoreApplication::setOrganizationName(QStringLiteral("Dovrane Software"));
     // Desktops match the window to its launcher and icon by this id.

@@ -12,9 +12,12 @@
 #include "view/varnelview.h"
 #include "view/zoomsteps.h"
 
+#include "app/terminaltext.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -26,6 +29,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace {
@@ -65,12 +69,20 @@ QString WithShortcuts(const QString& text, const QAction* action) {
                           : QStringLiteral("%1 (%2)").arg(text, keys.join(QStringLiteral(", ")));
 }
 
+// How long a window stays put before its placement is written.
+constexpr int kPlacementSettleMs = 300;
+
 QString RecentEntryText(int index, const QString& path) {
-    constexpr int kMaxShown = 60;
-    QString shown = QDir::toNativeSeparators(path);
-    if (shown.size() > kMaxShown) {
-        shown =
-            shown.left(kMaxShown / 2 - 2) + QStringLiteral("...") + shown.right(kMaxShown / 2 - 1);
+    constexpr std::size_t kMaxShown = 60;
+    // Controls and direction overrides in a name could make it read as another file's.
+    QString shown = OneLine(QDir::toNativeSeparators(path));
+    const std::u32string characters = shown.toStdU32String();
+    if (characters.size() > kMaxShown) {
+        // Cut between characters, never inside one.
+        const std::size_t head = kMaxShown / 2 - 2;
+        const std::size_t tail = kMaxShown / 2 - 1;
+        shown = QString::fromStdU32String(characters.substr(0, head)) + QStringLiteral("...") +
+                QString::fromStdU32String(characters.substr(characters.size() - tail));
     }
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return QStringLiteral("&%1 %2").arg(index + 1).arg(shown);
@@ -81,12 +93,18 @@ QString RecentEntryText(int index, const QString& path) {
 CMainFrame::CMainFrame(SettingsStore& settings, QPrinter& printer, QWidget* pParent)
     : QMainWindow(pParent)
     , m_settings(settings)
-    , m_printer(printer) {
+    , m_printer(printer)
+    , m_pPlacementTimer(new QTimer(this)) {
+    m_pPlacementTimer->setSingleShot(true);
+    m_pPlacementTimer->setInterval(kPlacementSettleMs);
+    connect(m_pPlacementTimer, &QTimer::timeout, this, &CMainFrame::WritePlacement);
     PreCreateWindow();
     OnCreate();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    m_settings.SetFailureHandler(nullptr);
+}
 
 QWidget* CMainFrame::GetActiveView() const {
     return m_pView;
@@ -108,6 +126,16 @@ QSize CMainFrame::WorkArea() const {
     return frameScreen != nullptr ? frameScreen->availableGeometry().size() : QSize();
 }
 
+DesktopAreas CMainFrame::Desktop() const {
+    DesktopAreas desktop;
+    for (const QScreen* each : QGuiApplication::screens()) {
+        desktop.screens.append(each->geometry());
+        desktop.available.append(each->availableGeometry());
+    }
+    desktop.primaryWorkArea = WorkArea();
+    return desktop;
+}
+
 void CMainFrame::PreCreateWindow() {
     // The caption never shows the document's name.
     setWindowTitle(LoadString(AFX_IDS_APP_TITLE));
@@ -116,7 +144,7 @@ void CMainFrame::PreCreateWindow() {
                                  m_settings.ReadInt(ScreenGroup(), QStringLiteral("y"), 0),
                                  m_settings.ReadInt(ScreenGroup(), QStringLiteral("cx"), 0),
                                  m_settings.ReadInt(ScreenGroup(), QStringLiteral("cy"), 0)};
-    const WindowPlacement placement = RestoredPlacement(stored, WorkArea());
+    const WindowPlacement placement = RestoredPlacement(stored, Desktop());
     move(placement.x, placement.y);
     resize(placement.cx, placement.cy);
     m_pendingOuterSize = QSize(placement.cx, placement.cy);
@@ -492,6 +520,9 @@ void CMainFrame::CreateStatusBar() {
                 }
             });
     m_wndStatusBar->showMessage(idle);
+    // A change that cannot be saved is said once, where the user is looking.
+    m_settings.SetFailureHandler(
+        [bar = m_wndStatusBar](const QString& message) { bar->showMessage(message); });
 
     QAction* toggle = Action(ID_VIEW_STATUS_BAR);
     toggle->setChecked(true);
@@ -534,18 +565,39 @@ void CMainFrame::MatchOuterSize() {
     resize(outer - frame);
 }
 
+void CMainFrame::closeEvent(QCloseEvent* pEvent) {
+    if (m_pPlacementTimer->isActive()) {
+        m_pPlacementTimer->stop();
+        WritePlacement();
+    }
+    QMainWindow::closeEvent(pEvent);
+}
+
 void CMainFrame::OnWindowPosChanged() {
     if (isMinimized()) {
         return;
     }
     MatchOuterSize();
+    m_pPlacementTimer->start();
+}
+
+void CMainFrame::WritePlacement() {
+    if (isMinimized()) {
+        return;
+    }
     const QRect outer = frameGeometry();
     const WindowPlacement placement =
-        ClampedPlacement({outer.x(), outer.y(), outer.width(), outer.height()}, WorkArea());
-    m_settings.WriteInt(ScreenGroup(), QStringLiteral("x"), placement.x);
-    m_settings.WriteInt(ScreenGroup(), QStringLiteral("y"), placement.y);
-    m_settings.WriteInt(ScreenGroup(), QStringLiteral("cx"), placement.cx);
-    m_settings.WriteInt(ScreenGroup(), QStringLiteral("cy"), placement.cy);
+        ClampedPlacement({outer.x(), outer.y(), outer.width(), outer.height()}, Desktop().Bounds());
+    const WindowPlacement before = m_lastWritten.value_or(WindowPlacement{-1, -1, -1, -1});
+    const std::pair<const char*, int> values[] = {
+        {"x", placement.x}, {"y", placement.y}, {"cx", placement.cx}, {"cy", placement.cy}};
+    const int previous[] = {before.x, before.y, before.cx, before.cy};
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        if (values[i].second != previous[i]) {
+            m_settings.WriteInt(ScreenGroup(), QLatin1String(values[i].first), values[i].second);
+        }
+    }
+    m_lastWritten = placement;
     VARNEL_TRACE() << "wrote " << placement.x << ' ' << placement.y << ' ' << placement.cx << ' '
                    << placement.cy;
 }

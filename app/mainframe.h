@@ -14,6 +14,7 @@ class CNeckScrollArea;
 class CVarnelView;
 class QActionGroup;
 class QPrinter;
+class QTimer;
 class QToolBar;
 class SettingsStore;
 
@@ -42,8 +43,10 @@ public:
     // the command line.
     void LayOutWithoutShowing();
 
-    // The work area the placement is checked against: the usable part of the frame's screen.
+    // The usable part of the frame's screen, which the default placement fills.
     QSize WorkArea() const;
+    // Every screen the placement is checked against.
+    DesktopAreas Desktop() const;
 
     // Writes the picture to path in the format its extension names (PNG and SVG: the whole
     // drawing at actual size; PDF: the printed page). Returns why it failed, or an empty text.
@@ -58,6 +61,7 @@ Q_SIGNALS:
 protected:
     void moveEvent(QMoveEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
+    void closeEvent(QCloseEvent* pEvent) override;
 
 private:
     void PreCreateWindow();
@@ -67,6 +71,7 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void OnWindowPosChanged();
+    void WritePlacement();
     void MatchOuterSize();
     QAction* AddCommand(int nId, const QString& text);
     // A group of checkable commands with consecutive ids, one per name.
@@ -91,4 +96,7 @@ private:
     std::map<int, QAction*> m_actions;
     // The restored outer size, until the window manager's frame is known and can be taken off.
     std::optional<QSize> m_pendingOuterSize;
+    // A drag moves the window many times a second: the placement is written once it settles.
+    QTimer* m_pPlacementTimer = nullptr;
+    std::optional<WindowPlacement> m_lastWritten;
 };

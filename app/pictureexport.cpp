@@ -1,7 +1,6 @@
 #include "app/pictureexport.h"
 
-#include "app/terminaltext.h"
-#include "settings/conffile.h"
+#include "settings/filereplace.h"
 #include "view/neckcolours.h"
 #include "view/neckdrawing.h"
 #include "view/paintersurface.h"
@@ -9,19 +8,14 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
-#include <QSaveFile>
+#include <QPdfWriter>
 #include <QSvgGenerator>
-#include <QTemporaryFile>
 
 #include <algorithm>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -30,6 +24,9 @@ namespace {
 // would refuse, is cut at its right and bottom.
 constexpr int kMaxImageSide = 16384;
 constexpr qint64 kMaxFittingPixels = qint64{1} << 26;
+// What a high-resolution printer writing PDF uses.
+constexpr int kPdfDpi = 1200;
+constexpr qreal kPdfMarginPoints = 10;
 class Export {
     Q_DECLARE_TR_FUNCTIONS(Export)
 };
@@ -115,64 +112,42 @@ RenderedPicture RenderSvg(CNeckDrawing& drawing, const CNeckColours& colours, QS
     return {buffer.data(), {}};
 }
 
-// The export's share of printing: what the view's printing hooks do, for a window of the given
-// client size.
-class CExportPrintClient final : public CPrintClient {
-public:
-    CExportPrintClient(CNeckDrawing& drawing, QSize clientSize)
-        : m_drawing(drawing)
-        , m_clientSize(clientSize) {}
-
-    bool OnPreparePrinting(CPrintInfo* pInfo) override {
-        pInfo->SetMaxPage(1);
-        return DoPreparePrinting(pInfo);
-    }
-    void OnBeginPrinting(QPainter*, CPrintInfo* pInfo) override { pInfo->m_nNumPreviewPages = 1; }
-    void OnPrint(QPainter* pDC, CPrintInfo* pInfo) override {
-        m_drawing.PrintPage(pDC, pInfo, m_clientSize);
-    }
-    void OnEndPrinting(QPainter*, CPrintInfo*) override {}
-
-private:
-    CNeckDrawing& m_drawing;
-    QSize m_clientSize;
-};
-
 QPageSize LocalePageSize() {
     return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
                                                                                 : QPageSize::A4);
 }
 
-// The printed page through the print path. The printer writes a file of its own, whose bytes
-// are taken only when the document is complete.
+// The printed page, made in memory: no temporary file anywhere, whatever TMPDIR says.
 RenderedPicture RenderPdf(CNeckDrawing& drawing, QSize clientSize) {
-    QTemporaryFile pdf;
-    if (!pdf.open()) {
-        return {{}, Export::tr("no temporary file for the PDF: %1").arg(pdf.errorString())};
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        // The page a printer set to PDF gives: its paper, 1200 dots per inch, its margins.
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfDpi);
+        writer.setPageLayout(QPageLayout(
+            LocalePageSize(), QPageLayout::Portrait,
+            QMarginsF(kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints, kPdfMarginPoints),
+            QPageLayout::Point));
+        writer.setTitle(QStringLiteral("Varnel"));
+        writer.setCreator(QStringLiteral("Varnel"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return {{}, Export::tr("the PDF could not be started")};
+        }
+        CPrintInfo info;
+        info.m_kind = CPrintInfo::Kind::Direct;
+        info.m_rectDraw = QRect(0, 0, writer.width(), writer.height());
+        drawing.PrintPage(&painter, &info, clientSize);
+        if (!painter.end()) {
+            return {{}, Export::tr("the PDF could not be finished")};
+        }
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf.fileName());
-    printer.setPageSize(LocalePageSize());
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setDocName(QStringLiteral("Varnel"));
-    CExportPrintClient client(drawing, clientSize);
-    const bool printed = RunPrintJob(client, printer, CPrintInfo::Kind::Direct, nullptr);
-    const QByteArray bytes = pdf.readAll();
     // A PDF ends with its end-of-file marker; one without it was cut short.
-    if (!printed || !bytes.trimmed().endsWith("%%EOF")) {
-        return {{},
-                Export::tr("the PDF could not be made in %1 (is the disk full?)")
-                    .arg(Quoted(QDir::tempPath()))};
+    if (!buffer.data().trimmed().endsWith("%%EOF")) {
+        return {{}, Export::tr("the PDF could not be finished")};
     }
-    return {bytes, {}};
-}
-
-// A target that exists and is not a regular file (a device, a FIFO, a socket, a folder, also
-// behind a link) is never replaced or written into.
-bool IsUnsuitableTarget(const QString& path) {
-    struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode);
+    return {buffer.data(), {}};
 }
 
 } // namespace
@@ -224,26 +199,9 @@ QImage PictureImage(const CNeckDrawing& original) {
 
 QString WritePicture(const CNeckDrawing& drawing, const QString& path,
                      const PictureRequest& request) {
-    if (IsUnsuitableTarget(path)) {
-        return Export::tr("it is not a regular file");
-    }
-    // The old file stays until the new one is complete; a failed write leaves nothing behind.
-    // Unbuffered: a buffered QSaveFile takes a short write on a full disk for success.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return file.errorString();
-    }
     const RenderedPicture rendered = RenderPicture(drawing, request);
     if (!rendered.error.isEmpty()) {
         return rendered.error;
     }
-    if (!WriteAll(file, rendered.bytes)) {
-        QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) {
-        return file.errorString();
-    }
-    return {};
+    return ReplaceFile(path, rendered.bytes);
 }

@@ -52,23 +52,25 @@ bool CRecentFileList::WriteList() const {
     if (m_strFile.isEmpty()) {
         return false;
     }
-    return CConfFile(m_strFile).Update([this](CIniFile& ini) {
-        for (int i = 0; i < m_nSize; ++i) {
-            if (i < m_entries.size()) {
-                ini.SetText(ListGroup(), EntryKey(i), m_entries.at(i));
-            } else {
-                ini.Remove(ListGroup(), EntryKey(i));
-            }
-        }
-        // A garbled file can swallow what was set; then it is left as it is.
-        for (int i = 0; i < m_entries.size(); ++i) {
-            const std::optional<CIniValue> stored = ini.Value(ListGroup(), EntryKey(i));
-            if (!stored || stored->text != m_entries.at(i)) {
-                return false;
-            }
-        }
-        return true;
-    });
+    return CConfFile(m_strFile)
+               .Update([this](CIniFile& ini) {
+                   for (int i = 0; i < m_nSize; ++i) {
+                       if (i < m_entries.size()) {
+                           ini.SetText(ListGroup(), EntryKey(i), m_entries.at(i));
+                       } else {
+                           ini.Remove(ListGroup(), EntryKey(i));
+                       }
+                   }
+                   // A garbled file can swallow what was set; then it is left as it is.
+                   for (int i = 0; i < m_entries.size(); ++i) {
+                       const std::optional<CIniValue> stored = ini.Value(ListGroup(), EntryKey(i));
+                       if (!stored || stored->text != m_entries.at(i)) {
+                           return false;
+                       }
+                   }
+                   return true;
+               })
+               .status == CConfFile::UpdateResult::Status::Written;
 }
 
 void CRecentFileList::Add(const QString& strPath) {

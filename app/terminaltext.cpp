@@ -2,15 +2,25 @@
 
 #include <QCoreApplication>
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 class Terminal {
     Q_DECLARE_TR_FUNCTIONS(Terminal)
 };
+
+constexpr std::size_t kMaxQuoted = 200;
+
+bool& StandardOutputWasClosed() {
+    static bool closed = false;
+    return closed;
+}
 
 // C0 and C1 controls, DEL, the line and paragraph separators, and the bidirectional overrides
 // that could make a name read differently from what it is.
@@ -55,11 +65,35 @@ QString Escaped(const QString& text, bool quoteMarks) {
 } // namespace
 
 QString Quoted(const QString& value) {
+    // A message stays readable whatever was typed or found: a long value is cut.
+    const std::u32string characters = value.toStdU32String();
+    if (characters.size() > kMaxQuoted) {
+        return QLatin1Char('"') +
+               Escaped(QString::fromStdU32String(characters.substr(0, kMaxQuoted)), true) +
+               QStringLiteral("...\"");
+    }
     return QLatin1Char('"') + Escaped(value, true) + QLatin1Char('"');
 }
 
 QString OneLine(const QString& message) {
     return Escaped(message, false);
+}
+
+std::array<bool, 3> ReopenClosedStandardStreams() {
+    std::array<bool, 3> closed{};
+    for (int fd = 0; fd < 3; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF) {
+            continue;
+        }
+        closed.at(static_cast<std::size_t>(fd)) = true;
+        // open() takes the lowest free descriptor, which is this one.
+        const int opened = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (opened != fd && opened >= 0) {
+            ::close(opened);
+        }
+    }
+    StandardOutputWasClosed() = closed[1];
+    return closed;
 }
 
 void ReportError(const QString& message) {
@@ -69,6 +103,11 @@ void ReportError(const QString& message) {
 }
 
 int WriteToStdout(const QByteArray& bytes) {
+    if (StandardOutputWasClosed()) {
+        ReportError(Terminal::tr("cannot write to standard output: %1")
+                        .arg(QString::fromLocal8Bit(std::strerror(EBADF))));
+        return 1;
+    }
     errno = 0;
     const bool written = std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()),
                                      stdout) == static_cast<std::size_t>(bytes.size());

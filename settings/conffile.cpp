@@ -1,61 +1,65 @@
 #include "settings/conffile.h"
 
+#include "settings/filedescriptor.h"
+#include "settings/filereplace.h"
+
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QThread>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd)
-        : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
+class ConfFile {
+    Q_DECLARE_TR_FUNCTIONS(ConfFile)
 };
 
-bool WriteAtomically(const QString& path, const QByteArray& data) {
-    // The temporary file is made beside the target (or the target a link points to) and takes
-    // its place only when everything was written; on failure QSaveFile removes it. Unbuffered,
-    // because a buffered QSaveFile takes a short write on a full disk for success.
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && WriteAll(file, data) &&
-           file.commit();
+// Waits for the lock in short steps: another process holds it for a millisecond or two, and
+// QLockFile's own wait sleeps 100 ms at a time.
+CConfFile::UpdateResult TakeLock(QLockFile& lock, const QString& lockPath, int nWaitMs) {
+    using Status = CConfFile::UpdateResult::Status;
+    // QLockFile takes anything in the lock's place for a lock held by someone else, for ever.
+    struct stat info {};
+    if (::lstat(QFile::encodeName(lockPath).constData(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        return {Status::Failed,
+                ConfFile::tr("its lock file %1 is not a file").arg(QFileInfo(lockPath).fileName())};
+    }
+    QElapsedTimer waited;
+    waited.start();
+    int sleepMs = 1;
+    while (!lock.tryLock(0)) {
+        switch (lock.error()) {
+        case QLockFile::PermissionError:
+        case QLockFile::UnknownError:
+            return {Status::Failed, ConfFile::tr("its lock file cannot be made: %1")
+                                        .arg(QString::fromLocal8Bit(std::strerror(errno)))};
+        case QLockFile::NoError:
+        case QLockFile::LockFailedError:
+            break;
+        }
+        const qint64 left = nWaitMs - waited.elapsed();
+        if (left <= 0) {
+            return {Status::Busy, ConfFile::tr("another program holds its lock")};
+        }
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(sleepMs, left)));
+        sleepMs = std::min(sleepMs * 2, 16);
+    }
+    return {};
 }
 
 } // namespace
-
-bool WriteAll(QIODevice& device, const QByteArray& data) {
-    qsizetype written = 0;
-    while (written < data.size()) {
-        const qint64 step = device.write(data.constData() + written, data.size() - written);
-        if (step <= 0) {
-            return false;
-        }
-        written += step;
-    }
-    return true;
-}
 
 CConfFile::CConfFile(QString path)
     : m_path(std::move(path)) {}
@@ -63,7 +67,7 @@ CConfFile::CConfFile(QString path)
 CConfFile::Contents CConfFile::Read() const {
     using Status = Contents::Status;
     const QByteArray native = QFile::encodeName(m_path);
-    const FileDescriptor fd(
+    const CFileDescriptor fd(
         ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.Get() < 0) {
         return {errno == ENOENT || errno == ENOTDIR ? Status::Missing : Status::Unusable, {}};
@@ -102,39 +106,48 @@ CConfFile::Contents CConfFile::Read() const {
     return {Status::Read, std::move(data)};
 }
 
-bool CConfFile::Update(const std::function<bool(CIniFile&)>& edit, int nLockWaitMs) const {
+CConfFile::UpdateResult CConfFile::Update(const std::function<bool(CIniFile&)>& edit,
+                                          int nLockWaitMs) const {
+    using Status = UpdateResult::Status;
     if (m_path.isEmpty() || !QDir().mkpath(QFileInfo(m_path).absolutePath())) {
-        return false;
+        return {Status::Failed, ConfFile::tr("its folder cannot be made")};
     }
-    QLockFile lock(m_path + QStringLiteral(".lock"));
+    const QString lockPath = m_path + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
     lock.setStaleLockTime(kStaleLockMs);
-    if (!lock.tryLock(nLockWaitMs)) {
-        return false;
+    if (UpdateResult locked = TakeLock(lock, lockPath, nLockWaitMs);
+        locked.status != Status::Written) {
+        return locked;
     }
     Contents current = Read();
     if (current.status == Contents::Status::Unusable) {
-        return false;
+        return {Status::Failed, ConfFile::tr("it is not a regular settings file")};
     }
     CIniFile ini(current.data);
     if (!edit(ini)) {
-        return false;
+        return {Status::Abandoned, {}};
     }
     if (current.status == Contents::Status::Read && ini.Data() == current.data) {
-        return true;
+        return {};
     }
-    return WriteAtomically(m_path, ini.Data());
+    if (QString error = ReplaceFile(m_path, ini.Data()); !error.isEmpty()) {
+        return {Status::Failed, error};
+    }
+    return {};
 }
 
 void CConfFile::RemoveStaleTemporaries() const {
     const QFileInfo file(m_path);
-    const QDir folder = file.absoluteDir();
-    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z0-9]{6}$"));
+    const QString prefix = file.fileName() + QLatin1String(kPartialInfix);
+    static const QRegularExpression suffix(QStringLiteral("^[A-Za-z0-9]{6}$"));
     const QDateTime old = QDateTime::currentDateTime().addSecs(-60);
-    const QFileInfoList entries = folder.entryInfoList(
-        {file.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden);
+    const QFileInfoList entries = file.absoluteDir().entryInfoList(
+        {prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden);
     for (const QFileInfo& entry : entries) {
-        const QString rest = entry.fileName().mid(file.fileName().size());
-        if (!entry.isSymLink() && suffix.match(rest).hasMatch() && entry.lastModified() < old) {
+        const QString rest = entry.fileName().mid(prefix.size());
+        if (!entry.isSymLink() && entry.fileName().startsWith(prefix) &&
+            suffix.match(rest).hasMatch() && entry.lastModified() < old &&
+            entry.ownerId() == ::geteuid()) {
             QFile::remove(entry.absoluteFilePath());
         }
     }

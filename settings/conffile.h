@@ -3,15 +3,9 @@
 #include "settings/inifile.h"
 
 #include <QByteArray>
-#include <QIODevice>
 #include <QString>
 
 #include <functional>
-
-// Writes every byte or fails: a write that stops short (a full disk reports the shortfall only
-// on the next attempt) is carried on until the device gives its error, which errorString() then
-// names.
-bool WriteAll(QIODevice& device, const QByteArray& data);
 
 // One settings file on disk, read and replaced so that no file content or file type can hang,
 // crash or cost the program data: only a regular file of at most kMaxBytes is read (opened
@@ -36,20 +30,31 @@ public:
         QByteArray data;
     };
 
+    struct UpdateResult {
+        enum class Status {
+            Written,   // the file holds the edit (or already did)
+            Busy,      // another process held the lock throughout the wait: worth trying again
+            Failed,    // reason says why; trying again only helps once that is mended
+            Abandoned, // `edit` declined
+        };
+        Status status = Status::Written;
+        QString reason;
+    };
+
     explicit CConfFile(QString path);
 
     const QString& Path() const { return m_path; }
 
     Contents Read() const;
 
-    // Under the file's lock, hands the current contents (a missing file is empty) to `edit` and
-    // writes the result if it differs. False, with the file as it was, when the folder cannot be
-    // made, the lock is not had within nLockWaitMs, the file is unusable, `edit` returns false,
-    // or the write fails.
-    bool Update(const std::function<bool(CIniFile&)>& edit, int nLockWaitMs = kLockWaitMs) const;
+    // Under the file's lock, hands the contents as they are on disk now (a missing file is
+    // empty) to `edit` and writes the result if it differs, so edits of other processes made
+    // meanwhile are kept. Anything but Written leaves the file as it was.
+    UpdateResult Update(const std::function<bool(CIniFile&)>& edit,
+                        int nLockWaitMs = kLockWaitMs) const;
 
-    // Removes what a writer killed mid-write can leave beside the file: "<name>.XXXXXX"
-    // temporaries older than a minute.
+    // Removes what only this program writes and a writer killed mid-write can leave beside the
+    // file: its own partial files, older than a minute. Nothing else is ever removed.
     void RemoveStaleTemporaries() const;
 
 private:

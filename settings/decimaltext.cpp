@@ -45,3 +45,16 @@ std::optional<int> ParseDecimalInt(std::string_view text) {
 std::string FormatDecimalInt(int value) {
     return std::to_string(value);
 }
+
+std::optional<int> ParseWholeDecimalInt(std::string_view text) {
+    const std::size_t first = !text.empty() && text.front() == '-' ? 1 : 0;
+    if (text.size() == first) {
+        return std::nullopt;
+    }
+    for (std::size_t pos = first; pos < text.size(); ++pos) {
+        if (text[pos] < '0' || text[pos] > '9') {
+            return std::nullopt;
+        }
+    }
+    return ParseDecimalInt(text);
+}

@@ -9,5 +9,9 @@
 // or a number beyond the range of int, gives nothing.
 std::optional<int> ParseDecimalInt(std::string_view text);
 
+// Only text that is a whole decimal number: an optional minus sign and digits, nothing before
+// or after them. Anything else, or a number beyond the range of int, gives nothing.
+std::optional<int> ParseWholeDecimalInt(std::string_view text);
+
 // The text that a stored int is written as: "%d", so "-5" for minus five.
 std::string FormatDecimalInt(int value);

@@ -3,19 +3,27 @@
 #include "settings/conffile.h"
 #include "settings/decimaltext.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <algorithm>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
+class Store {
+    Q_DECLARE_TR_FUNCTIONS(Store)
+};
+
 // The bytes a value holds, as the registry would hand them back: text with its terminating
 // zero, a list as zero-separated strings ending in an empty one, a byte array as it is.
-QByteArray StoredBytes(const CIniValue& value) {
+QByteArray ValueBytes(const CIniValue& value) {
     switch (value.kind) {
     case CIniValue::Kind::Text:
         return value.text.toUtf8().append('\0');
@@ -55,7 +63,11 @@ bool EnsureRegularFile(const QString& path, bool* pExisted) {
 SettingsStore::SettingsStore()
     : m_strRootFolder(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)) {}
 
-SettingsStore::~SettingsStore() = default;
+SettingsStore::~SettingsStore() {
+    if (HasPendingWrites()) {
+        FlushPending(kFinalLockWaitMs);
+    }
+}
 
 void SettingsStore::Bind(const QString& rootFolder, QString path) {
     m_strBasePath = std::move(path);
@@ -79,52 +91,135 @@ bool SettingsStore::Open(Disposition* pDisposition, const QString& rootFolder, Q
     return true;
 }
 
-int SettingsStore::ReadInt(const QString& subkey, const QString& valueName, int nDefault) const {
+std::optional<QByteArray> SettingsStore::StoredBytes(const QString& subkey,
+                                                     const QString& valueName) const {
+    // A value still waiting to be written is what this program stored last.
+    for (const PendingValue& pending : m_pending) {
+        if (pending.subkey == subkey && pending.valueName == valueName) {
+            return pending.text.toUtf8().append('\0');
+        }
+    }
     const QString file = FilePath();
     if (file.isEmpty()) {
-        return nDefault;
+        return std::nullopt;
     }
     const CConfFile::Contents contents = CConfFile(file).Read();
     if (contents.status != CConfFile::Contents::Status::Read) {
-        return nDefault;
+        return std::nullopt;
     }
     const std::optional<CIniValue> value = CIniFile(contents.data).Value(subkey, valueName);
     if (!value) {
-        return nDefault;
+        return std::nullopt;
     }
-    const QByteArray bytes = StoredBytes(*value);
+    QByteArray bytes = ValueBytes(*value);
     if (bytes.size() > kMaxValueBytes) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+int SettingsStore::ReadInt(const QString& subkey, const QString& valueName, int nDefault) const {
+    const std::optional<QByteArray> bytes = StoredBytes(subkey, valueName);
+    if (!bytes) {
         return nDefault;
     }
     return ParseDecimalInt(
-               std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))
+               std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())))
         .value_or(nDefault);
 }
 
+int SettingsStore::ReadIntInRange(const QString& subkey, const QString& valueName, int nDefault,
+                                  int nFirst, int nLast) const {
+    const std::optional<QByteArray> bytes = StoredBytes(subkey, valueName);
+    // Text comes back with its terminating zero; nothing else is a number.
+    if (!bytes || bytes->isEmpty() || !bytes->endsWith('\0')) {
+        return nDefault;
+    }
+    const std::optional<int> value = ParseWholeDecimalInt(
+        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size() - 1)));
+    return value && *value >= nFirst && *value <= nLast ? *value : nDefault;
+}
+
 bool SettingsStore::WriteInt(const QString& subkey, const QString& valueName, int nValue) {
+    const QString text = QString::fromStdString(FormatDecimalInt(nValue));
+    const auto same = [&](const PendingValue& pending) {
+        return pending.subkey == subkey && pending.valueName == valueName;
+    };
+    // A newer change of a pending value replaces it, keeping its place.
+    const auto found = std::find_if(m_pending.begin(), m_pending.end(), same);
+    const bool wasPending = !m_pending.empty();
+    if (found != m_pending.end()) {
+        found->text = text;
+    } else {
+        m_pending.push_back({subkey, valueName, text});
+    }
+    // With a retry already on its way, this change joins it rather than waiting again.
+    return FlushPending(wasPending ? 0 : CConfFile::kLockWaitMs);
+}
+
+bool SettingsStore::FlushPending(int nLockWaitMs) {
+    if (m_pending.empty()) {
+        return true;
+    }
     const QString file = FilePath();
     if (file.isEmpty()) {
+        m_pending.clear();
         return false;
     }
-    const QString text = QString::fromStdString(FormatDecimalInt(nValue));
-    // After a lock that could not be had, the next writes do not wait for it again at once: a
-    // window being dragged writes many times a second.
-    const bool recentlyBlocked =
-        m_lockFailure.isValid() && !m_lockFailure.hasExpired(kLockBackoffMs);
-    // A garbled file (a quote left open, say) can swallow the new line: then nothing is written.
-    const auto setValue = [&](CIniFile& ini) {
-        ini.SetText(subkey, valueName, text);
-        const std::optional<CIniValue> stored = ini.Value(subkey, valueName);
-        return stored && stored->kind == CIniValue::Kind::Text && stored->text == text;
+    // A garbled file (a quote left open, say) can swallow a new line: then nothing is written.
+    const auto setValues = [this](CIniFile& ini) {
+        for (const PendingValue& pending : m_pending) {
+            ini.SetText(pending.subkey, pending.valueName, pending.text);
+        }
+        return std::all_of(m_pending.begin(), m_pending.end(), [&ini](const PendingValue& p) {
+            const std::optional<CIniValue> stored = ini.Value(p.subkey, p.valueName);
+            return stored && stored->kind == CIniValue::Kind::Text && stored->text == p.text;
+        });
     };
-    const bool written =
-        CConfFile(file).Update(setValue, recentlyBlocked ? 0 : CConfFile::kLockWaitMs);
-    if (written) {
-        m_lockFailure.invalidate();
-    } else {
-        m_lockFailure.start();
+    using Status = CConfFile::UpdateResult::Status;
+    const CConfFile::UpdateResult result = CConfFile(file).Update(setValues, nLockWaitMs);
+    switch (result.status) {
+    case Status::Written:
+        m_pending.clear();
+        m_bFailureReported = false;
+        return true;
+    case Status::Abandoned:
+        // The file as it stands cannot hold the values; keeping them would retry for ever.
+        m_pending.clear();
+        return false;
+    case Status::Busy:
+        ScheduleRetry(kBusyRetryMs);
+        return false;
+    case Status::Failed:
+        break;
     }
-    return written;
+    // Waiting alone does not mend this: the values are dropped, as the registry drops a failed
+    // write, and the user is told once.
+    m_pending.clear();
+    if (!m_bFailureReported && m_failureHandler) {
+        m_bFailureReported = true;
+        m_failureHandler(Store::tr("Settings could not be saved to \"%1\": %2")
+                             .arg(QDir::toNativeSeparators(file), result.reason));
+    }
+    return false;
+}
+
+void SettingsStore::ScheduleRetry(int nDelayMs) {
+    // Without an event loop (a command-line run) the pending values are written when the store
+    // goes.
+    if (QCoreApplication::instance() == nullptr) {
+        return;
+    }
+    if (!m_pRetry) {
+        m_pRetry = std::make_unique<QTimer>();
+        m_pRetry->setSingleShot(true);
+        QObject::connect(m_pRetry.get(), &QTimer::timeout, [this] { FlushPending(0); });
+    }
+    m_pRetry->start(nDelayMs);
+}
+
+void SettingsStore::SetFailureHandler(std::function<void(const QString&)> handler) {
+    m_failureHandler = std::move(handler);
 }
 
 QString SettingsStore::FilePath() const {

@@ -1,14 +1,24 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QTimer;
 
 // Integer settings kept as decimal text in an INI file per application, one group per subkey.
 // Every call opens the file afresh and keeps nothing: no value is cached, and two running copies
-// of the program share their values (the last write wins). Failures are silent: a read falls back
-// to the caller's default and a write reports false. No file content or file type in place of
-// the settings file can hang or crash a call (see CConfFile), and a value is never taken as
-// anything but decimal text.
+// of the program share their values. A write changes only its own value, merged into the file as
+// it is on disk at that moment, so changes of other windows and programs are kept. A write that
+// cannot be made at once because another process holds the lock is kept, read back as the
+// stored value, and tried again, several changes of one value becoming the last; whatever is
+// still pending is written when the store goes. A write that fails for another reason (a lock
+// that is a folder, a read-only disk) is dropped and reported once. No file content or file type in
+// place of the settings file can hang or crash a call (see CConfFile), and a value is never
+// taken as anything but decimal text.
 class SettingsStore {
 public:
     enum class Disposition {
@@ -29,8 +39,22 @@ public:
     // Binds the store without creating anything, for callers that only read.
     void Bind(const QString& rootFolder, QString path);
 
+    // Reads as "%d" does: leading digits count, whatever follows them is ignored.
     int ReadInt(const QString& subkey, const QString& valueName, int nDefault) const;
+    // Only a value that is exactly a whole decimal number from nFirst to nLast; else nDefault.
+    int ReadIntInRange(const QString& subkey, const QString& valueName, int nDefault, int nFirst,
+                       int nLast) const;
+    // True when the value is in the file now; false when it is kept to be written later.
     bool WriteInt(const QString& subkey, const QString& valueName, int nValue);
+
+    bool HasPendingWrites() const { return !m_pending.empty(); }
+    // Writes everything pending at once, waiting up to nLockWaitMs for the lock; true when
+    // nothing is left pending.
+    bool FlushPending(int nLockWaitMs);
+    // Called with a one-line message the first time a write fails for a reason that waiting
+    // alone does not mend (a lock that is a folder, a read-only disk), naming the file; called
+    // again only after a write has succeeded since.
+    void SetFailureHandler(std::function<void(const QString&)> handler);
 
     // The settings file this store is bound to; empty before Open.
     QString FilePath() const;
@@ -40,11 +64,25 @@ public:
     // More stored data than this reads as the default, as an oversized value would.
     static constexpr int kMaxValueBytes = 260;
 
+    // How long the store waits for the lock when it goes with writes still pending.
+    static constexpr int kFinalLockWaitMs = 5000;
+
 private:
-    // How long writes skip waiting for a lock after one could not be had.
-    static constexpr qint64 kLockBackoffMs = 2000;
+    struct PendingValue {
+        QString subkey;
+        QString valueName;
+        QString text;
+    };
+    // How soon a pending write is tried again: a busy lock is let go within milliseconds.
+    static constexpr int kBusyRetryMs = 50;
+
+    std::optional<QByteArray> StoredBytes(const QString& subkey, const QString& valueName) const;
+    void ScheduleRetry(int nDelayMs);
 
     QString m_strBasePath;
     QString m_strRootFolder;
-    QElapsedTimer m_lockFailure;
+    std::vector<PendingValue> m_pending;
+    std::function<void(const QString&)> m_failureHandler;
+    bool m_bFailureReported = false;
+    std::unique_ptr<QTimer> m_pRetry;
 };

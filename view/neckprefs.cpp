@@ -3,10 +3,16 @@
 #include "settings/settingsstore.h"
 #include "view/neckdrawing.h"
 
+int ReadSpacing(const SettingsStore& store, const char* name, int nDefault) {
+    const int value =
+        store.ReadInt(QString::fromLatin1(NeckPrefs::kGroup), QString::fromLatin1(name), nDefault);
+    return value >= NeckPrefs::kMinSpacing && value <= NeckPrefs::kMaxSpacing ? value : nDefault;
+}
+
 void LoadNeckPrefs(CNeckDrawing& drawing, const SettingsStore& store) {
-    const QString group = QString::fromLatin1(NeckPrefs::kGroup);
-    drawing.m_nFretSpacing = store.ReadInt(group, QString::fromLatin1(NeckPrefs::kFret), 30);
-    drawing.m_nStringSpacing = store.ReadInt(group, QString::fromLatin1(NeckPrefs::kString), 20);
-    drawing.m_nNeckSpacing = store.ReadInt(group, QString::fromLatin1(NeckPrefs::kNeck), 20);
-    drawing.m_nStyle = store.ReadInt(group, QString::fromLatin1(NeckPrefs::kStyle), 0);
+    drawing.m_nFretSpacing = ReadSpacing(store, NeckPrefs::kFret, 30);
+    drawing.m_nStringSpacing = ReadSpacing(store, NeckPrefs::kString, 20);
+    drawing.m_nNeckSpacing = ReadSpacing(store, NeckPrefs::kNeck, 20);
+    drawing.m_nStyle = store.ReadInt(QString::fromLatin1(NeckPrefs::kGroup),
+                                     QString::fromLatin1(NeckPrefs::kStyle), 0);
 }

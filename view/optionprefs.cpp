@@ -13,10 +13,23 @@ QString TuningName(int nString) {
     return Name(OptionPrefs::kTuningPrefix) + QString::number(nString);
 }
 
-// The stored value when it lies in first..last, else the default.
+int ReadInRange(const SettingsStore& store, const QString& name, int first, int last,
+                int nDefault) {
+    return store.ReadIntInRange(Name(OptionPrefs::kGroup), name, nDefault, first, last);
+}
+
 int ReadInRange(const SettingsStore& store, const char* name, int first, int last, int nDefault) {
-    const int value = store.ReadInt(Name(OptionPrefs::kGroup), Name(name), nDefault);
-    return value >= first && value <= last ? value : nDefault;
+    return ReadInRange(store, Name(name), first, last, nDefault);
+}
+
+void WriteIfChanged(SettingsStore& store, const QString& name, int value, int before) {
+    if (value != before) {
+        store.WriteInt(Name(OptionPrefs::kGroup), name, value);
+    }
+}
+
+void WriteIfChanged(SettingsStore& store, const char* name, int value, int before) {
+    WriteIfChanged(store, Name(name), value, before);
 }
 
 } // namespace
@@ -29,22 +42,21 @@ OptionPrefs OptionPrefs::Load(const SettingsStore& store) {
     prefs.family = ReadInRange(store, kFamily, 0, CMusicModel::kFamilies - 1, 0);
     for (int i = 0; i < CMusicModel::kStrings; ++i) {
         auto& note = prefs.tuning.at(static_cast<std::size_t>(i));
-        const int value = store.ReadInt(Name(kGroup), TuningName(i), note);
-        note = value >= 0 && value <= 127 ? value : note;
+        note = ReadInRange(store, TuningName(i), 0, 127, note);
     }
     prefs.fretNumbers = ReadInRange(store, kFretNumbers, 0, 1, 0) == 1;
     return prefs;
 }
 
-void OptionPrefs::Save(SettingsStore& store) const {
-    const QString group = Name(kGroup);
-    store.WriteInt(group, Name(kLabels), static_cast<int>(labels));
-    store.WriteInt(group, Name(kLeftHanded), leftHanded ? 1 : 0);
-    store.WriteInt(group, Name(kFamily), family);
+void OptionPrefs::SaveChanges(SettingsStore& store, const OptionPrefs& before) const {
+    WriteIfChanged(store, kLabels, static_cast<int>(labels), static_cast<int>(before.labels));
+    WriteIfChanged(store, kLeftHanded, leftHanded ? 1 : 0, before.leftHanded ? 1 : 0);
+    WriteIfChanged(store, kFamily, family, before.family);
     for (int i = 0; i < CMusicModel::kStrings; ++i) {
-        store.WriteInt(group, TuningName(i), tuning.at(static_cast<std::size_t>(i)));
+        const auto string = static_cast<std::size_t>(i);
+        WriteIfChanged(store, TuningName(i), tuning.at(string), before.tuning.at(string));
     }
-    store.WriteInt(group, Name(kFretNumbers), fretNumbers ? 1 : 0);
+    WriteIfChanged(store, kFretNumbers, fretNumbers ? 1 : 0, before.fretNumbers ? 1 : 0);
 }
 
 void OptionPrefs::ApplyTo(CMusicModel& model) const {

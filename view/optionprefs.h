@@ -25,10 +25,12 @@ struct OptionPrefs {
 
     friend bool operator==(const OptionPrefs&, const OptionPrefs&) = default;
 
-    // A value that is missing or not one of those allowed reads as its default, each on its
-    // own: one bad string of the tuning leaves the other five as stored.
+    // A value that is missing or not exactly a whole number among those allowed reads as its
+    // default, each on its own: one bad string of the tuning leaves the other five as stored.
     static OptionPrefs Load(const SettingsStore& store);
-    void Save(SettingsStore& store) const;
+    // Writes only the values that differ from `before`, so that a change never writes back
+    // what another window or program may have stored meanwhile.
+    void SaveChanges(SettingsStore& store, const OptionPrefs& before) const;
 
     // The family and tuning are the model's; labels, hand and fret numbers the drawing's.
     void ApplyTo(CMusicModel& model) const;

@@ -1,6 +1,8 @@
 #include "view/varnelview.h"
 
 #include "res/resource.h"
+#include "settings/settingsstore.h"
+#include "settings/settingswatcher.h"
 #include "view/accidentalbutton.h"
 #include "view/neckprefs.h"
 #include "view/zoomsteps.h"
@@ -28,9 +30,15 @@ CVarnelView::CVarnelView(SettingsStore& settings, QPrinter& printer, QWidget* pP
     : QWidget(pParent)
     , m_settings(settings)
     , m_printer(printer) {
-    LoadNeckPrefs(*this, m_settings);
-    OptionPrefs::Load(m_settings).ApplyTo(*this);
-    m_viewPrefs = ViewPrefs::Load(m_settings);
+    m_stored = ReadStoredSettings();
+    m_nFretSpacing = m_stored.neck[0];
+    m_nStringSpacing = m_stored.neck[1];
+    m_nNeckSpacing = m_stored.neck[2];
+    m_nStyle = m_stored.neck[3];
+    m_stored.options.ApplyTo(*this);
+    m_viewPrefs = m_stored.view;
+    auto* watcher = new CSettingsWatcher(m_settings.FilePath(), this);
+    connect(watcher, &CSettingsWatcher::changed, this, &CVarnelView::ReloadSettings);
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(false);
     // The view takes the focus, so the keys that scroll it reach it and a screen reader can
@@ -182,14 +190,62 @@ QString CVarnelView::TitlesText() const {
     return titles.join(QStringLiteral(", "));
 }
 
-void CVarnelView::SetOptions(const OptionPrefs& options) {
+CVarnelView::StoredSettings CVarnelView::ReadStoredSettings() const {
+    CNeckDrawing neck;
+    LoadNeckPrefs(neck, m_settings);
+    return {{neck.m_nFretSpacing, neck.m_nStringSpacing, neck.m_nNeckSpacing, neck.m_nStyle},
+            OptionPrefs::Load(m_settings),
+            ViewPrefs::Load(m_settings)};
+}
+
+void CVarnelView::ReloadSettings() {
+    const StoredSettings fresh = ReadStoredSettings();
+    const StoredSettings old = std::exchange(m_stored, fresh);
+    const auto take = [](auto& field, const auto& now, const auto& before) {
+        if (now != before) {
+            field = now;
+        }
+    };
+    std::array<int*, 4> neck{&m_nFretSpacing, &m_nStringSpacing, &m_nNeckSpacing, &m_nStyle};
+    for (std::size_t i = 0; i < neck.size(); ++i) {
+        take(*neck.at(i), fresh.neck.at(i), old.neck.at(i));
+    }
+    if (fresh.neck != old.neck) {
+        m_bShortTitles = m_nTitleWidth > 6 * m_nStringSpacing;
+        Invalidate();
+    }
+    OptionPrefs options = OptionPrefs::Of(*this);
+    take(options.labels, fresh.options.labels, old.options.labels);
+    take(options.leftHanded, fresh.options.leftHanded, old.options.leftHanded);
+    take(options.family, fresh.options.family, old.options.family);
+    take(options.tuning, fresh.options.tuning, old.options.tuning);
+    take(options.fretNumbers, fresh.options.fretNumbers, old.options.fretNumbers);
+    if (options != OptionPrefs::Of(*this)) {
+        ApplyOptions(options);
+    }
+    ViewPrefs view = m_viewPrefs;
+    take(view.zoomPercent, fresh.view.zoomPercent, old.view.zoomPercent);
+    take(view.fit, fresh.view.fit, old.view.fit);
+    if (view != m_viewPrefs) {
+        m_viewPrefs = view;
+        PlaceButtons();
+        update();
+        Q_EMIT layoutChanged();
+    }
+}
+
+void CVarnelView::ApplyOptions(const OptionPrefs& options) {
     if (options.family != m_nFamily) {
         m_nTitleWidth = -1;
         m_bShortTitles = false;
     }
     options.ApplyTo(*this);
-    options.Save(m_settings);
     Invalidate();
+}
+
+void CVarnelView::SetOptions(const OptionPrefs& options) {
+    options.SaveChanges(m_settings, OptionPrefs::Of(*this));
+    ApplyOptions(options);
 }
 
 void CVarnelView::SetZoomPercent(int nPercent) {
@@ -197,9 +253,10 @@ void CVarnelView::SetZoomPercent(int nPercent) {
     if (percent == m_viewPrefs.zoomPercent && !m_viewPrefs.fit) {
         return;
     }
+    const ViewPrefs before = m_viewPrefs;
     m_viewPrefs.zoomPercent = percent;
     m_viewPrefs.fit = false;
-    m_viewPrefs.Save(m_settings);
+    m_viewPrefs.SaveChanges(m_settings, before);
     PlaceButtons();
     update();
     Q_EMIT layoutChanged();
@@ -209,8 +266,9 @@ void CVarnelView::SetFitted(bool bFitted) {
     if (bFitted == m_viewPrefs.fit) {
         return;
     }
+    const ViewPrefs before = m_viewPrefs;
     m_viewPrefs.fit = bFitted;
-    m_viewPrefs.Save(m_settings);
+    m_viewPrefs.SaveChanges(m_settings, before);
     PlaceButtons();
     update();
     Q_EMIT layoutChanged();

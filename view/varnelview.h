@@ -79,6 +79,10 @@ public:
     // settings. A new family measures its titles again.
     void SetOptions(const OptionPrefs& options);
 
+    // Takes up what changed in the settings file since it was last read (another window or
+    // program stored it); values this view holds that were not changed there stay.
+    void ReloadSettings();
+
     // The diagrams as their titles read, for screen readers: "C Ionian, C Dorian, ...".
     QString TitlesText() const;
 
@@ -107,12 +111,22 @@ private:
     void OnKey(int nKey);
     void MoveChecksForRule(KeyRule rule);
     void Invalidate();
+    void ApplyOptions(const OptionPrefs& options);
     // The buttons sit over the first three diagrams at any scale.
     void PlaceButtons();
     void UpdateButtonColours();
     QSize PrintedDrawingSize() const;
 
+    // Everything the view reads from the settings, as the file last held it.
+    struct StoredSettings {
+        std::array<int, 4> neck{}; // fret, string and neck spacing, style
+        OptionPrefs options;
+        ViewPrefs view;
+    };
+    StoredSettings ReadStoredSettings() const;
+
     ViewPrefs m_viewPrefs;
+    StoredSettings m_stored;
     QSize m_sizeVisible;
     // The buttons' left edges at one pixel per unit, fixed when they are made.
     std::array<long long, 3> m_nButtonLefts{};

@@ -14,13 +14,18 @@ QString Name(const char* name) {
 ViewPrefs ViewPrefs::Load(const SettingsStore& store) {
     ViewPrefs prefs;
     const QString group = Name(kGroup);
-    prefs.zoomPercent = ZoomSteps::Valid(store.ReadInt(group, Name(kZoom), ZoomSteps::kActualSize));
-    prefs.fit = store.ReadInt(group, Name(kFit), 0) == 1;
+    prefs.zoomPercent = ZoomSteps::Valid(store.ReadIntInRange(
+        group, Name(kZoom), ZoomSteps::kActualSize, ZoomSteps::kMin, ZoomSteps::kMax));
+    prefs.fit = store.ReadIntInRange(group, Name(kFit), 0, 0, 1) == 1;
     return prefs;
 }
 
-void ViewPrefs::Save(SettingsStore& store) const {
+void ViewPrefs::SaveChanges(SettingsStore& store, const ViewPrefs& before) const {
     const QString group = Name(kGroup);
-    store.WriteInt(group, Name(kZoom), zoomPercent);
-    store.WriteInt(group, Name(kFit), fit ? 1 : 0);
+    if (zoomPercent != before.zoomPercent) {
+        store.WriteInt(group, Name(kZoom), zoomPercent);
+    }
+    if (fit != before.fit) {
+        store.WriteInt(group, Name(kFit), fit ? 1 : 0);
+    }
 }

@@ -11,7 +11,11 @@ struct ViewPrefs {
     int zoomPercent = 100;
     bool fit = false;
 
-    // A value that is missing or out of range reads as its default, each on its own.
+    // A value that is missing, out of range or not exactly a whole number reads as its
+    // default, each on its own.
     static ViewPrefs Load(const SettingsStore& store);
-    void Save(SettingsStore& store) const;
+    // Writes only the values that differ from `before`.
+    void SaveChanges(SettingsStore& store, const ViewPrefs& before) const;
+
+    friend bool operator==(const ViewPrefs&, const ViewPrefs&) = default;
 };

@@ -19,6 +19,8 @@ private Q_SLOTS:
     void defaultPlacement();
     void restoredPlacement_data();
     void restoredPlacement();
+    void restoredOnAnyScreen_data();
+    void restoredOnAnyScreen();
     void clampedPlacement_data();
     void clampedPlacement();
 };
@@ -52,9 +54,13 @@ void TestWindowPlacement::restoredPlacement_data() {
     QTest::newRow("negative top") << WindowPlacement{10, -1, 800, 600} << false;
     QTest::newRow("negative width") << WindowPlacement{10, 20, -800, 600} << false;
     QTest::newRow("zero height") << WindowPlacement{10, 20, 800, 0} << false;
-    // The right edge is not checked: a window dragged partly off the right stays there.
-    QTest::newRow("partly off the right") << WindowPlacement{1000, 20, 800, 600} << true;
-    QTest::newRow("left at the edge") << WindowPlacement{1024, 738, 10, 10} << true;
+    // The right edge is not checked: a window dragged partly off the right stays there while
+    // 100x50 of it, top edge included, can still be reached.
+    QTest::newRow("partly off the right") << WindowPlacement{924, 20, 800, 600} << true;
+    QTest::newRow("24 pixels left on the screen") << WindowPlacement{1000, 20, 800, 600} << false;
+    QTest::newRow("left at the edge") << WindowPlacement{1024, 738, 10, 10} << false;
+    QTest::newRow("20x20 in the corner") << WindowPlacement{1004, 718, 800, 600} << false;
+    QTest::newRow("only 49 rows showing") << WindowPlacement{10, 689, 800, 600} << false;
     QTest::newRow("left beyond the edge") << WindowPlacement{1025, 20, 800, 600} << false;
     QTest::newRow("top beyond the edge") << WindowPlacement{10, 739, 800, 600} << false;
     Q_UNUSED(area)
@@ -66,6 +72,31 @@ void TestWindowPlacement::restoredPlacement() {
     const QSize area(1024, 738);
     // All four values are dropped together, never just the one that failed.
     QCOMPARE(RestoredPlacement(stored, area), kept ? stored : DefaultPlacement(area));
+}
+
+void TestWindowPlacement::restoredOnAnyScreen_data() {
+    // Two 1920x1080 screens, the second to the right of the first and 200 pixels lower; a
+    // panel takes the top 30 pixels of the first.
+    QTest::addColumn<WindowPlacement>("stored");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("on the second screen") << WindowPlacement{2100, 400, 800, 600} << true;
+    QTest::newRow("across both") << WindowPlacement{1500, 300, 800, 600} << true;
+    QTest::newRow("under the panel, top on the screen")
+        << WindowPlacement{100, 0, 800, 600} << true;
+    QTest::newRow("above the second screen") << WindowPlacement{2100, 10, 800, 600} << false;
+    QTest::newRow("beyond both") << WindowPlacement{3840, 400, 800, 600} << false;
+    QTest::newRow("wider than both") << WindowPlacement{0, 300, 3841, 600} << false;
+}
+
+void TestWindowPlacement::restoredOnAnyScreen() {
+    QFETCH(WindowPlacement, stored);
+    QFETCH(bool, kept);
+    DesktopAreas desktop;
+    desktop.screens = {QRect(0, 0, 1920, 1080), QRect(1920, 200, 1920, 1080)};
+    desktop.available = {QRect(0, 30, 1920, 1050), QRect(1920, 200, 1920, 1080)};
+    desktop.primaryWorkArea = QSize(1920, 1050);
+    QCOMPARE(RestoredPlacement(stored, desktop),
+             kept ? stored : DefaultPlacement(desktop.primaryWorkArea));
 }
 
 void TestWindowPlacement::clampedPlacement_data() {

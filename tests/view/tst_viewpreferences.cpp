@@ -81,7 +81,7 @@ class TestViewPreferences : public QObject {
 private Q_SLOTS:
     void closingWithoutOkChangesNothing_data();
     void closingWithoutOkChangesNothing();
-    void okWithUnchangedValuesStillWritesAndRedraws();
+    void okWithUnchangedValuesRedrawsAndWritesNothing();
     void dialogShowsStoredValuesOverTheViews();
     void typedValuesAreAppliedAndStored();
     void shortTitleFlagFollowsTheNewSpacing_data();
@@ -123,11 +123,12 @@ void TestViewPreferences::closingWithoutOkChangesNothing() {
     QCOMPARE(redraws.count(), 0);
 }
 
-void TestViewPreferences::okWithUnchangedValuesStillWritesAndRedraws() {
+void TestViewPreferences::okWithUnchangedValuesRedrawsAndWritesNothing() {
     View v;
     QSignalSpy redraws(v.view.get(), &CVarnelView::invalidated);
     RunPreferences(*v.view, ClickOk);
-    QCOMPARE(v.Stored(), (QList<int>{30, 20, 20, 0}));
+    // Nothing was changed, so nothing is written over what another window may store.
+    QCOMPARE(v.Stored(), (QList<int>{-99, -99, -99, -99}));
     QCOMPARE(v.Fields(), (QList<int>{30, 20, 20, 0}));
     QCOMPARE(redraws.count(), 1);
 }
@@ -143,9 +144,9 @@ void TestViewPreferences::dialogShowsStoredValuesOverTheViews() {
         keyFixed = FindControl<QRadioButton>(&dlg, IDC_KEEP_KEY_FIXED)->isChecked();
         dlg.reject();
     });
-    // Where nothing is stored the view's own value shows; a stored -1 shows unsigned.
-    QCOMPARE(shown, (QStringList{QStringLiteral("44"), QStringLiteral("4294967295"),
-                                 QStringLiteral("17")}));
+    // Where nothing usable is stored (nothing, or a spacing below 1) the view's own value shows.
+    QCOMPARE(shown,
+             (QStringList{QStringLiteral("44"), QStringLiteral("20"), QStringLiteral("17")}));
     QVERIFY(keyFixed);
 }
 
@@ -223,6 +224,9 @@ void TestViewPreferences::storedViewValuesReadAlone_data() {
     QTest::newRow("zoom 24") << QByteArray("Zoom=24\nFit=1") << 100 << true;
     QTest::newRow("zoom 401") << QByteArray("Zoom=401") << 100 << false;
     QTest::newRow("zoom 25, fit 2") << QByteArray("Zoom=25\nFit=2") << 25 << false;
+    QTest::newRow("digits with more after them")
+        << QByteArray("Zoom=150abc\nFit=1.0") << 100 << false;
+    QTest::newRow("hexadecimal, exponent") << QByteArray("Zoom=0x96\nFit=1e0") << 100 << false;
 }
 
 void TestViewPreferences::storedViewValuesReadAlone() {
@@ -248,6 +252,10 @@ void TestViewPreferences::storedOptionsReadAlone_data() {
     QTest::newRow("bad strings alone")
         << QByteArray("Tuning0=38\nTuning2=128\nTuning3=127\nTuning4=0\nTuning5=-1\nTuning1=A")
         << QList<int>{0, 0, 0, 38, 45, 50, 127, 0, 64, 0};
+    QTest::newRow("leading digits are not a number")
+        << QByteArray("Tuning0=1e3\nTuning1=38abc\nTuning2=38.5\nTuning3=0x26\nTuning4= 62\n"
+                      "Labels=1x\nFamily=+1\nLeftHanded=1 1\nFretNumbers=01")
+        << QList<int>{0, 0, 0, 40, 45, 50, 55, 62, 64, 1};
 }
 
 void TestViewPreferences::storedOptionsReadAlone() {
