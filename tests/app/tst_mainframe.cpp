@@ -488,6 +488,17 @@ void TestMainFrame::recentFilesReplaceThePlaceholder() {
     file->actions().at(8)->trigger();
     QCOMPARE(chosen.count(), 1);
     QCOMPARE(chosen.first().first().toInt(), 1);
+    // Controls and direction overrides show escaped; a long name is cut between characters.
+    const QString clef = QString::fromUcs4(U"\U0001D11E");
+    frame.SetRecentFiles({QString::fromUtf16(u"/tmp/gpj.\u202Eexe.vnl"),
+                          QStringLiteral("/tmp/tab\there.vnl"),
+                          QStringLiteral("/") + QString(26, QLatin1Char('a')) + clef + clef +
+                              QString(40, QLatin1Char('b'))});
+    const QStringList shown = recentTexts();
+    QCOMPARE(shown.mid(0, 2), (QStringList{QStringLiteral("&1 /tmp/gpj.\\u202eexe.vnl"),
+                                           QStringLiteral("&2 /tmp/tab\\there.vnl")}));
+    QCOMPARE(shown.at(2), QStringLiteral("&3 /") + QString(26, QLatin1Char('a')) + clef +
+                              QStringLiteral("...") + QString(29, QLatin1Char('b')));
     frame.SetRecentFiles({});
     QCOMPARE(recentTexts(), QStringList{QStringLiteral("Recent File!")});
 }

@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -152,7 +153,11 @@ private Q_SLOTS:
         QLocale::setDefault(locale);
         QTemporaryDir dir;
         const QString path = dir.filePath("c.pdf");
+        // The page is made in memory: a temporary folder that is not there changes nothing.
+        const QByteArray temp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", "/nonexistent-varnel-temp");
         const int status = RunExport(Options({"--export", path}));
+        qputenv("TMPDIR", temp);
         QLocale::setDefault(previous);
         QCOMPARE(status, 0);
         QFile file(path);
@@ -194,6 +199,67 @@ private Q_SLOTS:
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
         QVERIFY(!QFileInfo(path).isFile() || QFileInfo(path).isSymLink());
         QCOMPARE(QFileInfo(dir.filePath("device.png")).symLinkTarget(), QString("/dev/null"));
+    }
+
+    void linksAreFollowedOnlyAsTheKernelWould_data() {
+        // Whose the link is (the user's or someone else's), whose the folder (the same), whether
+        // the folder is shared like /tmp, and whether what it points at exists.
+        QTest::addColumn<bool>("foreignLink");
+        QTest::addColumn<bool>("foreignFolder");
+        QTest::addColumn<bool>("sticky");
+        QTest::addColumn<bool>("dangling");
+        QTest::addColumn<int>("status");
+        QTest::newRow("own link") << false << false << false << false << 0;
+        QTest::newRow("own link in a shared folder") << false << true << true << false << 0;
+        QTest::newRow("someone else's link in a shared folder")
+            << true << false << true << false << 1;
+        QTest::newRow("the shared folder owner's link") << true << true << true << false << 0;
+        QTest::newRow("someone else's link in their own folder")
+            << true << true << false << false << 0;
+        QTest::newRow("dangling link") << false << false << false << true << 1;
+    }
+    void linksAreFollowedOnlyAsTheKernelWould() {
+        QFETCH(bool, foreignLink);
+        QFETCH(bool, foreignFolder);
+        QFETCH(bool, sticky);
+        QFETCH(bool, dangling);
+        QFETCH(int, status);
+        QTemporaryDir dir;
+        const QString victim = dir.filePath("notes.txt");
+        if (!dangling) {
+            QFile notes(victim);
+            QVERIFY(notes.open(QIODevice::WriteOnly));
+            notes.write("someone's notes");
+        }
+        const QString shared = dir.filePath("shared");
+        QVERIFY(QDir().mkdir(shared));
+        QVERIFY(QFile::setPermissions(shared, QFileDevice::Permissions(0x7777)));
+        if (sticky) {
+            QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+        }
+        const QString link = shared + "/report.png";
+        QVERIFY(QFile::link(victim, link));
+        // Another owner is one nobody logs in as; only root can give a file away.
+        constexpr uid_t kNobody = 65534;
+        if ((foreignLink && ::lchown(QFile::encodeName(link).constData(), kNobody, kNobody) != 0) ||
+            (foreignFolder &&
+             ::chown(QFile::encodeName(shared).constData(), kNobody, kNobody) != 0)) {
+            QSKIP("cannot give a file to another user here (needs root)");
+        }
+        QCOMPARE(RunExport(Options({"--export", link})), status);
+        QVERIFY(QFileInfo(link).isSymLink());
+        if (status == 0) {
+            QCOMPARE(QImage(victim).size(), QSize(866, 721));
+        } else {
+            QCOMPARE(QFileInfo::exists(victim), !dangling);
+            if (!dangling) {
+                QFile notes(victim);
+                QVERIFY(notes.open(QIODevice::ReadOnly));
+                QCOMPARE(notes.readAll(), QByteArray("someone's notes"));
+            }
+            QCOMPARE(QDir(shared).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                     QStringList{"report.png"});
+        }
     }
 
     void existingFileIsReplaced() {

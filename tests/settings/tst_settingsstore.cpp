@@ -2,12 +2,16 @@
 #include "tests/support/configfolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <climits>
+#include <cstdio>
 
 #include <sys/stat.h>
 
@@ -81,6 +85,11 @@ private Q_SLOTS:
     void hostileFilesCostNothing_data();
     void hostileFilesCostNothing();
     void staleLockIsRecovered();
+    void onlyOurOwnPartialFilesAreRemoved_data();
+    void onlyOurOwnPartialFilesAreRemoved();
+    void busyLockKeepsTheLastValue();
+    void failureIsReportedOnce();
+    void twentyWritersLoseNothing();
 
 private:
     QtMessageHandler m_previousHandler = nullptr;
@@ -474,6 +483,97 @@ void TestSettingsStore::staleLockIsRecovered() {
     QVERIFY(store.WriteInt(kPrefs, kFret, 33));
     QCOMPARE(store.ReadInt(kPrefs, kFret, kDefault), 33);
     QVERIFY(!QFileInfo::exists(path + QStringLiteral(".lock")));
+}
+
+void TestSettingsStore::onlyOurOwnPartialFilesAreRemoved_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("removed");
+    for (const char* name : {"Varnel.conf.backup", "Varnel.conf.before", "Varnel.conf.2024v1",
+                             "Varnel Recent Files.conf.backup", "Varnel.conf.bak",
+                             "Varnel.conf.orig", "Varnel.conf.Ab12Cd"}) {
+        QTest::newRow(name) << QString::fromLatin1(name) << false;
+    }
+    QTest::newRow("a partial file of ours") << "Varnel.conf.varnel-partial-Ab12Cd" << true;
+    QTest::newRow("ours, with a longer tail") << "Varnel.conf.varnel-partial-Ab12Cd7" << false;
+}
+
+void TestSettingsStore::onlyOurOwnPartialFilesAreRemoved() {
+    QFETCH(QString, name);
+    QFETCH(bool, removed);
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString other = QFileInfo(SettingsFile(root)).absolutePath() + QLatin1Char('/') + name;
+    QVERIFY(QDir().mkpath(QFileInfo(other).absolutePath()));
+    WriteBytes(other, "the user's own");
+    QFile file(other);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                             QFileDevice::FileModificationTime));
+    file.close();
+    SettingsStore store;
+    QVERIFY(store.Open(nullptr, root.path(), kBasePath));
+    QCOMPARE(!QFileInfo::exists(other), removed);
+}
+
+void TestSettingsStore::busyLockKeepsTheLastValue() {
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString path = SettingsFile(root);
+    WriteBytes(path, "[Prefs]\nString=22\n");
+    QLockFile other(path + QStringLiteral(".lock"));
+    QVERIFY(other.lock());
+    SettingsStore store;
+    store.Bind(root.path(), kBasePath);
+    QVERIFY(!store.WriteInt(kPrefs, kFret, 41));
+    QVERIFY(!store.WriteInt(kPrefs, kFret, 42));
+    QCOMPARE(store.ReadInt(kPrefs, kFret, kDefault), 42);
+    QCOMPARE(ReadBytes(path), QByteArray("[Prefs]\nString=22\n"));
+    other.unlock();
+    QTRY_VERIFY(!store.HasPendingWrites());
+    QCOMPARE(ReadBytes(path), QByteArray("[Prefs]\nString=22\nFret=42\n"));
+}
+
+void TestSettingsStore::failureIsReportedOnce() {
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    const QString path = SettingsFile(root);
+    QVERIFY(QDir().mkpath(path + QStringLiteral(".lock")));
+    SettingsStore store;
+    store.Bind(root.path(), kBasePath);
+    QStringList messages;
+    store.SetFailureHandler([&messages](const QString& message) { messages << message; });
+    QVERIFY(!store.WriteInt(kPrefs, kFret, 41));
+    QVERIFY(!store.WriteInt(kPrefs, kFret, 42));
+    QCOMPARE(messages.size(), 1);
+    QVERIFY2(messages.constFirst().contains(path) && messages.constFirst().contains("lock"),
+             qPrintable(messages.constFirst()));
+    QVERIFY(!store.HasPendingWrites());
+}
+
+void TestSettingsStore::twentyWritersLoseNothing() {
+    QTemporaryDir root;
+    QVERIFY(root.isValid());
+    constexpr int kWriters = 20;
+    std::vector<std::unique_ptr<QProcess>> writers;
+    QElapsedTimer took;
+    took.start();
+    for (int i = 0; i < kWriters; ++i) {
+        writers.push_back(std::make_unique<QProcess>());
+        writers.back()->start(QStringLiteral(SETTINGS_WRITER),
+                              {root.path(), QStringLiteral("Key%1").arg(i), QString::number(i)});
+    }
+    for (auto& writer : writers) {
+        QVERIFY(writer->waitForFinished(30000));
+        QCOMPARE(writer->exitCode(), 0);
+    }
+    const QByteArray timing = QByteArray::number(kWriters) + " concurrent writers took " +
+                              QByteArray::number(took.elapsed()) + " ms\n";
+    std::fwrite(timing.constData(), 1, static_cast<std::size_t>(timing.size()), stdout);
+    SettingsStore store;
+    store.Bind(root.path(), kBasePath);
+    for (int i = 0; i < kWriters; ++i) {
+        QCOMPARE(store.ReadInt(QStringLiteral("Load"), QStringLiteral("Key%1").arg(i), -1), i);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

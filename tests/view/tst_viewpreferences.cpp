@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -82,6 +83,7 @@ private Q_SLOTS:
     void closingWithoutOkChangesNothing_data();
     void closingWithoutOkChangesNothing();
     void okWithUnchangedValuesRedrawsAndWritesNothing();
+    void otherWritersAreKeptAndTakenUp();
     void dialogShowsStoredValuesOverTheViews();
     void typedValuesAreAppliedAndStored();
     void shortTitleFlagFollowsTheNewSpacing_data();
@@ -131,6 +133,35 @@ void TestViewPreferences::okWithUnchangedValuesRedrawsAndWritesNothing() {
     QCOMPARE(v.Stored(), (QList<int>{-99, -99, -99, -99}));
     QCOMPARE(v.Fields(), (QList<int>{30, 20, 20, 0}));
     QCOMPARE(redraws.count(), 1);
+}
+
+void TestViewPreferences::otherWritersAreKeptAndTakenUp() {
+    View a;
+    SettingsStore storeB;
+    storeB.Bind(a.dir.path(), QStringLiteral("Dovrane Software/Varnel"));
+    QPrinter printer;
+    CVarnelView b(storeB, printer);
+    OptionPrefs left = OptionPrefs::Of(*a.view);
+    left.leftHanded = true;
+    a.view->SetOptions(left);
+    QTRY_VERIFY(OptionPrefs::Of(b).leftHanded);
+    OptionPrefs numbers = OptionPrefs::Of(b);
+    numbers.fretNumbers = true;
+    b.SetOptions(numbers);
+    QTRY_VERIFY(OptionPrefs::Of(*a.view).fretNumbers);
+    // Another program replaces the file; neither window writes its old values back.
+    QSaveFile replaced(a.store.FilePath());
+    QVERIFY(replaced.open(QIODevice::WriteOnly));
+    replaced.write("[Options]\nLabels=3\nFamily=2\nLeftHanded=1\nFretNumbers=1\n");
+    QVERIFY(replaced.commit());
+    QTRY_COMPARE(OptionPrefs::Of(b).labels, LabelKind::Intervals);
+    a.view->SetZoomPercent(150);
+    b.SetFitted(true);
+    const OptionPrefs stored = OptionPrefs::Load(a.store);
+    QCOMPARE(stored.labels, LabelKind::Intervals);
+    QCOMPARE(stored.family, 2);
+    QVERIFY(stored.leftHanded && stored.fretNumbers);
+    QCOMPARE(ViewPrefs::Load(a.store), (ViewPrefs{150, true}));
 }
 
 void TestViewPreferences::dialogShowsStoredValuesOverTheViews() {
