@@ -514,6 +514,37 @@ ausgegeben), 2 eine ungültige Befehlszeile.
         <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --left-handed and --fret-numbers need --text or --export; the window always starts at C natural with the stored preferences</source>
         <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --left-handed und --fret-numbers brauchen --text oder --export; das Fenster beginnt immer mit C ohne ♭ oder ♯ und den gespeicherten Einstellungen</translation>
     </message>
+    <message>
+        <source>--string, --fret and --neck are only for --export</source>
+        <translation>--string, --fret und --neck gibt es nur mit --export</translation>
+    </message>
+    <message>
+        <source>--theme is only for PNG and SVG: a PDF is the printed page, always in the paper&apos;s colours</source>
+        <translation>--theme gibt es nur für PNG und SVG: ein PDF ist die gedruckte Seite, immer in den Farben des Papiers</translation>
+    </message>
+</context>
+<context>
+    <name>ConfFile</name>
+    <message>
+        <source>its lock file %1 is not a file</source>
+        <translation>ihre Sperrdatei %1 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made: %1</source>
+        <translation>ihre Sperrdatei kann nicht angelegt werden: %1</translation>
+    </message>
+    <message>
+        <source>another program holds its lock</source>
+        <translation>ein anderes Programm hält ihre Sperre</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>ihr Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it is not a regular settings file</source>
+        <translation>sie ist keine gewöhnliche Einstellungsdatei</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -530,16 +561,12 @@ ausgegeben), 2 eine ungültige Befehlszeile.
         <translation>das Bild mit %1×%2 Pixeln ließ sich nicht zeichnen (zu wenig Speicher?)</translation>
     </message>
     <message>
-        <source>no temporary file for the PDF: %1</source>
-        <translation>keine temporäre Datei für das PDF: %1</translation>
+        <source>the PDF could not be started</source>
+        <translation>das PDF konnte nicht begonnen werden</translation>
     </message>
     <message>
-        <source>the PDF could not be made in %1 (is the disk full?)</source>
-        <translation>das PDF ließ sich in %1 nicht erstellen (ist der Datenträger voll?)</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>es ist keine reguläre Datei</translation>
+        <source>the PDF could not be finished</source>
+        <translation>das PDF konnte nicht fertiggestellt werden</translation>
     </message>
 </context>
 <context>
@@ -570,6 +597,28 @@ ausgegeben), 2 eine ungültige Befehlszeile.
     <message>
         <source>no display could be opened (is DISPLAY or WAYLAND_DISPLAY set?)</source>
         <translation>keine Anzeige ließ sich öffnen (ist DISPLAY oder WAYLAND_DISPLAY gesetzt?)</translation>
+    </message>
+</context>
+<context>
+    <name>Replace</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is a link in a shared folder and belongs to someone else</source>
+        <translation>es ist ein Link in einem gemeinsamen Ordner und gehört jemand anderem</translation>
+    </message>
+    <message>
+        <source>it is a link to a file that does not exist</source>
+        <translation>es ist ein Link auf eine Datei, die es nicht gibt</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Settings could not be saved to &quot;%1&quot;: %2</source>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden: %2</translation>
     </message>
 </context>
 <context>

@@ -516,6 +516,37 @@ affichée), 2 une ligne de commande incorrecte.
         <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --left-handed and --fret-numbers need --text or --export; the window always starts at C natural with the stored preferences</source>
         <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --left-handed et --fret-numbers demandent --text ou --export ; la fenêtre s&apos;ouvre toujours en do (C) sans altération, avec les préférences enregistrées</translation>
     </message>
+    <message>
+        <source>--string, --fret and --neck are only for --export</source>
+        <translation>--string, --fret et --neck ne vont qu’avec --export</translation>
+    </message>
+    <message>
+        <source>--theme is only for PNG and SVG: a PDF is the printed page, always in the paper&apos;s colours</source>
+        <translation>--theme ne vaut que pour PNG et SVG : un PDF est la page imprimée, toujours aux couleurs du papier</translation>
+    </message>
+</context>
+<context>
+    <name>ConfFile</name>
+    <message>
+        <source>its lock file %1 is not a file</source>
+        <translation>son fichier de verrou %1 n’est pas un fichier</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made: %1</source>
+        <translation>son fichier de verrou ne peut pas être créé : %1</translation>
+    </message>
+    <message>
+        <source>another program holds its lock</source>
+        <translation>un autre programme tient son verrou</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>son dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>it is not a regular settings file</source>
+        <translation>ce n’est pas un fichier de réglages ordinaire</translation>
+    </message>
 </context>
 <context>
     <name>Export</name>
@@ -532,16 +563,12 @@ affichée), 2 une ligne de commande incorrecte.
         <translation>l&apos;image de %1×%2 n&apos;a pas pu être dessinée (mémoire insuffisante ?)</translation>
     </message>
     <message>
-        <source>no temporary file for the PDF: %1</source>
-        <translation>pas de fichier temporaire pour le PDF : %1</translation>
+        <source>the PDF could not be started</source>
+        <translation>le PDF n’a pas pu être commencé</translation>
     </message>
     <message>
-        <source>the PDF could not be made in %1 (is the disk full?)</source>
-        <translation>le PDF n&apos;a pas pu être créé dans %1 (le disque est-il plein ?)</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+        <source>the PDF could not be finished</source>
+        <translation>le PDF n’a pas pu être terminé</translation>
     </message>
 </context>
 <context>
@@ -572,6 +599,28 @@ affichée), 2 une ligne de commande incorrecte.
     <message>
         <source>no display could be opened (is DISPLAY or WAYLAND_DISPLAY set?)</source>
         <translation>aucun écran n&apos;a pu être ouvert (DISPLAY ou WAYLAND_DISPLAY est-il défini ?)</translation>
+    </message>
+</context>
+<context>
+    <name>Replace</name>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is a link in a shared folder and belongs to someone else</source>
+        <translation>c’est un lien dans un dossier partagé et il appartient à quelqu’un d’autre</translation>
+    </message>
+    <message>
+        <source>it is a link to a file that does not exist</source>
+        <translation>c’est un lien vers un fichier qui n’existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>Settings could not be saved to &quot;%1&quot;: %2</source>
+        <translation>Les réglages n’ont pas pu être enregistrés dans « %1 » : %2</translation>
     </message>
 </context>
 <context>
