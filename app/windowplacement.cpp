@@ -57,8 +57,8 @@ WindowPlacement RestoredPlacement(const WindowPlacement& stored, const DesktopAr
     const int h = bounds.height();
     // The right and bottom edges are not checked: a window dragged partly off the screen comes
     // back where it was left, as long as enough of it can still be reached.
-    const bool plausible = stored.cx > 0 && stored.cy > 0 && x >= 0 && y >= 0 &&
-                           stored.cx <= w && stored.cy <= h && x <= w && y <= h;
+    const bool plausible = stored.cx > 0 && stored.cy > 0 && x >= 0 && y >= 0 && stored.cx <= w &&
+                           stored.cy <= h && x <= w && y <= h;
     return plausible && IsReachable(stored, desktop) ? stored
                                                      : DefaultPlacement(desktop.primaryWorkArea);
 }
