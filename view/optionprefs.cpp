@@ -24,7 +24,7 @@ int ReadInRange(const SettingsStore& store, const char* name, int first, int las
 OptionPrefs OptionPrefs::Load(const SettingsStore& store) {
     OptionPrefs prefs;
     prefs.labels = static_cast<LabelKind>(
-        ReadInRange(store, kLabels, 0, static_cast<int>(LabelKind::Intervals), 0));
+        ReadInRange(store, kLabels, 0, static_cast<int>(LabelKind::Extensions), 0));
     prefs.leftHanded = ReadInRange(store, kLeftHanded, 0, 1, 0) == 1;
     prefs.family = ReadInRange(store, kFamily, 0, CMusicModel::kFamilies - 1, 0);
     for (int i = 0; i < CMusicModel::kStrings; ++i) {
@@ -33,6 +33,8 @@ OptionPrefs OptionPrefs::Load(const SettingsStore& store) {
         note = value >= 0 && value <= 127 ? value : note;
     }
     prefs.fretNumbers = ReadInRange(store, kFretNumbers, 0, 1, 0) == 1;
+    prefs.spelling = static_cast<SpellingKind>(
+        ReadInRange(store, kSpelling, 0, static_cast<int>(SpellingKind::Scale), 0));
     return prefs;
 }
 
@@ -45,11 +47,13 @@ void OptionPrefs::Save(SettingsStore& store) const {
         store.WriteInt(group, TuningName(i), tuning.at(static_cast<std::size_t>(i)));
     }
     store.WriteInt(group, Name(kFretNumbers), fretNumbers ? 1 : 0);
+    store.WriteInt(group, Name(kSpelling), static_cast<int>(spelling));
 }
 
 void OptionPrefs::ApplyTo(CMusicModel& model) const {
     model.m_nFamily = family;
     model.m_nTuning = tuning;
+    model.m_spelling = spelling;
 }
 
 void OptionPrefs::ApplyTo(CNeckDrawing& drawing) const {
@@ -66,5 +70,6 @@ OptionPrefs OptionPrefs::Of(const CNeckDrawing& drawing) {
     prefs.family = drawing.m_nFamily;
     prefs.tuning = drawing.m_nTuning;
     prefs.fretNumbers = drawing.m_bFretNumbers;
+    prefs.spelling = drawing.m_spelling;
     return prefs;
 }
