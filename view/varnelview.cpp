@@ -182,6 +182,20 @@ QString CVarnelView::TitlesText() const {
     return titles.join(QStringLiteral(", "));
 }
 
+QString CVarnelView::RespellingText() const {
+    const QString families[] = {tr("major"), tr("harmonic minor"), tr("melodic minor")};
+    QStringList parts;
+    for (const Respelling& respelling : GetRespellings()) {
+        const QString name = respelling.mode < 0
+                                 ? families[m_nFamily >= 0 && m_nFamily < kFamilies ? m_nFamily : 0]
+                                 : FullModeName(respelling.mode);
+        parts << tr("%1 %2 drawn as %3 %2")
+                     .arg(QString::fromStdString(NoteText(respelling.from)), name,
+                          QString::fromStdString(NoteText(respelling.to)));
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
 void CVarnelView::SetOptions(const OptionPrefs& options) {
     if (options.family != m_nFamily) {
         m_nTitleWidth = -1;
