@@ -27,18 +27,22 @@ struct Parser {
     QCommandLineOption theme{QStringLiteral("theme"), QString(), QStringLiteral("THEME")};
     QCommandLineOption labels{QStringLiteral("labels"), QString(), QStringLiteral("KIND")};
     QCommandLineOption leftHanded{QStringLiteral("left-handed")};
+    QCommandLineOption rightHanded{QStringLiteral("right-handed")};
     QCommandLineOption tuning{QStringLiteral("tuning"), QString(), QStringLiteral("TUNING")};
     QCommandLineOption family{QStringLiteral("family"), QString(), QStringLiteral("FAMILY")};
     QCommandLineOption fretNumbers{QStringLiteral("fret-numbers")};
+    QCommandLineOption noFretNumbers{QStringLiteral("no-fret-numbers")};
+    QCommandLineOption spelling{QStringLiteral("spelling"), QString(), QStringLiteral("SPELLING")};
     QCommandLineOption print{QStringLiteral("print")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
 
     Parser() {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({text, exportFile, key, style, stringSpacing, fretSpacing, neckSpacing,
-                           size, fit, theme, labels, leftHanded, tuning, family, fretNumbers, print,
-                           help, version});
+        parser.addOptions({text,        exportFile, key,    style,       stringSpacing, fretSpacing,
+                           neckSpacing, size,       fit,    theme,       labels,        leftHanded,
+                           rightHanded, tuning,     family, fretNumbers, noFretNumbers, spelling,
+                           print,       help,       version});
         AddQtOptions();
     }
 
@@ -148,10 +152,12 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
     if (p.parser.isSet(p.labels)) {
         const QString value = p.parser.value(p.labels);
         static const QStringList kinds{QStringLiteral("none"), QStringLiteral("notes"),
-                                       QStringLiteral("degrees"), QStringLiteral("intervals")};
+                                       QStringLiteral("degrees"), QStringLiteral("intervals"),
+                                       QStringLiteral("extensions")};
         if (!kinds.contains(value)) {
-            opts.error = CommandLine::tr("bad labels %1: use none, notes, degrees or intervals")
-                             .arg(Quoted(value));
+            opts.error =
+                CommandLine::tr("bad labels %1: use none, notes, degrees, intervals or extensions")
+                    .arg(Quoted(value));
             return false;
         }
         opts.labels = static_cast<LabelKind>(kinds.indexOf(value));
@@ -171,8 +177,36 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
     if (p.parser.isSet(p.tuning) && !ReadTuning(p.parser.value(p.tuning), opts)) {
         return false;
     }
-    opts.leftHanded = p.parser.isSet(p.leftHanded);
-    opts.fretNumbers = p.parser.isSet(p.fretNumbers);
+    if (p.parser.isSet(p.spelling)) {
+        const QString value = p.parser.value(p.spelling);
+        if (value == QLatin1String("simple")) {
+            opts.spelling = SpellingKind::Simple;
+        } else if (value == QLatin1String("scale")) {
+            opts.spelling = SpellingKind::Scale;
+        } else {
+            opts.error = CommandLine::tr("bad spelling %1: use simple or scale").arg(Quoted(value));
+            return false;
+        }
+    }
+    // Each switch has its opposite, so that a stored choice can be undone for one run.
+    const struct {
+        const QCommandLineOption& on;
+        const QCommandLineOption& off;
+        std::optional<bool>& target;
+    } switches[] = {{p.leftHanded, p.rightHanded, opts.leftHanded},
+                    {p.fretNumbers, p.noFretNumbers, opts.fretNumbers}};
+    for (const auto& option : switches) {
+        const bool on = p.parser.isSet(option.on);
+        const bool off = p.parser.isSet(option.off);
+        if (on && off) {
+            opts.error = CommandLine::tr("--%1 and --%2 cannot be used together")
+                             .arg(option.on.names().constFirst(), option.off.names().constFirst());
+            return false;
+        }
+        if (on || off) {
+            option.target = on;
+        }
+    }
     const struct {
         const QCommandLineOption& option;
         std::optional<int>& target;
@@ -202,7 +236,7 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
 
 bool CommandLineOptions::HasOverrides() const {
     return key || style || stringSpacing || fretSpacing || neckSpacing || labels || tuning ||
-           family || leftHanded || fretNumbers;
+           family || leftHanded || fretNumbers || spelling;
 }
 
 CommandLineOptions ParseCommandLine(const QStringList& arguments) {
@@ -286,7 +320,8 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
         p.parser.isSet(p.theme)) {
         opts.error = CommandLine::tr("--key, --style key|pattern, --string, --fret, --neck, "
                                      "--size, --fit, --theme, --labels, --tuning, --family, "
-                                     "--left-handed and --fret-numbers need --text or --export; "
+                                     "--spelling, --left-handed, --right-handed, --fret-numbers "
+                                     "and --no-fret-numbers need --text or --export; "
                                      "the window always starts at C natural with the stored "
                                      "preferences");
         return opts;
@@ -311,18 +346,22 @@ void ApplyCommandLine(const CommandLineOptions& options, OptionPrefs& prefs) {
     if (options.family) {
         prefs.family = *options.family;
     }
-    prefs.leftHanded = prefs.leftHanded || options.leftHanded;
-    prefs.fretNumbers = prefs.fretNumbers || options.fretNumbers;
+    prefs.leftHanded = options.leftHanded.value_or(prefs.leftHanded);
+    prefs.fretNumbers = options.fretNumbers.value_or(prefs.fretNumbers);
+    if (options.spelling) {
+        prefs.spelling = *options.spelling;
+    }
 }
 
 QString CommandLineHelp() {
     return CommandLine::tr(
         "Usage: varnel [FILE]\n"
         "       varnel --print [FILE]\n"
-        "       varnel --text [--key K] [--style key|pattern] [MUSIC OPTIONS]\n"
+        "       varnel --text [--key K] [--style key|pattern] [MUSIC OPTIONS] [--labels KIND]\n"
         "       varnel --export FILE.png|FILE.svg|FILE.pdf [--key K] [--style key|pattern]\n"
         "              [--string N] [--fret N] [--neck N] [--size WxH [--fit]]\n"
-        "              [--theme light|dark] [MUSIC OPTIONS] [--labels KIND] [--fret-numbers]\n"
+        "              [--theme light|dark] [MUSIC OPTIONS] [--labels KIND]\n"
+        "              [--fret-numbers|--no-fret-numbers]\n"
         "\n"
         "Shows the seven mode patterns of a key on the guitar neck.\n"
         "\n"
@@ -341,9 +380,11 @@ QString CommandLineHelp() {
         "size)\n"
         "  --fit              scale the whole drawing into --size (PDF: onto the page)\n"
         "  --theme THEME      light (default) or dark colours for PNG and SVG\n"
-        "  --labels KIND      none, notes, degrees or intervals inside the dots (--text:\n"
-        "                     degrees shows each note's degree 1 to 7)\n"
-        "  --fret-numbers     number the marker frets beside the first neck\n"
+        "  --labels KIND      none, notes, degrees, intervals or extensions inside the\n"
+        "                     dots (--text: degrees shows each note's degree 1 to 7; notes,\n"
+        "                     intervals and extensions print the labels in columns)\n"
+        "  --fret-numbers     number the marker frets 3 to 21 left of the first neck\n"
+        "  --no-fret-numbers  no fret numbers, whatever is stored\n"
         "  --print            print the diagrams to the current printer and exit\n"
         "  -h, --help         show this help and exit\n"
         "  -v, --version      show the version and exit\n"
@@ -352,7 +393,14 @@ QString CommandLineHelp() {
         "  --family FAMILY    major (default), harmonic-minor or melodic-minor\n"
         "  --tuning TUNING    standard, drop-d, dadgad, open-d, open-g, half-down,\n"
         "                     whole-down, or six notes lowest first (\"D A D G B E\")\n"
+        "  --spelling SPELLING\n"
+        "                     simple (default): each title's tonic with sharps, or flats\n"
+        "                     in a flat key; scale: every note as the key's scale writes it\n"
         "  --left-handed      mirror the necks: the highest string on the left\n"
+        "  --right-handed     the lowest string on the left, whatever is stored\n"
+        "\n"
+        "Every option not given keeps its stored value; none, major, standard, simple,\n"
+        "--right-handed and --no-fret-numbers give back the defaults.\n"
         "\n"
         "Exit status: 0 success, 1 a failure to read or write (the reason is printed),\n"
         "2 a bad command line.\n");

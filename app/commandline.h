@@ -31,8 +31,9 @@ struct CommandLineOptions {
     std::optional<LabelKind> labels;
     std::optional<TuningMidi> tuning;
     std::optional<int> family;
-    bool leftHanded = false;
-    bool fretNumbers = false;
+    std::optional<bool> leftHanded;  // --left-handed or --right-handed
+    std::optional<bool> fretNumbers; // --fret-numbers or --no-fret-numbers
+    std::optional<SpellingKind> spelling;
     QString exportFile;
     std::optional<QSize> size;
     bool fit = false;       // --export: the whole drawing scaled into --size

@@ -256,12 +256,27 @@ void CMainFrame::CreateViewActions() {
 }
 
 void CMainFrame::CreateOptionActions() {
-    const QActionGroup* labels = AddChoice(
-        ID_VIEW_LABELS_FIRST, {tr("&None"), tr("No&tes"), tr("&Degrees"), tr("&Intervals")});
+    QActionGroup* labels = AddChoice(ID_VIEW_LABELS_FIRST,
+                                     {tr("&None"), tr("No&tes"), tr("&Degrees"), tr("&Intervals")});
+    QAction* extensions = AddCommand(ID_VIEW_LABELS_EXTENSIONS, tr("Intervals (e&xtensions)"));
+    extensions->setCheckable(true);
+    labels->addAction(extensions);
     for (QAction* action : labels->actions()) {
-        const auto kind = static_cast<LabelKind>(action->data().toInt() - ID_VIEW_LABELS_FIRST);
+        const auto kind =
+            action == extensions
+                ? LabelKind::Extensions
+                : static_cast<LabelKind>(action->data().toInt() - ID_VIEW_LABELS_FIRST);
         connect(action, &QAction::triggered, this,
                 [this, kind] { ChangeOptions([kind](OptionPrefs& o) { o.labels = kind; }); });
+    }
+    const QActionGroup* spellings =
+        AddChoice(ID_VIEW_SPELLING_FIRST, {tr("&Simple"), tr("&As the Key's Scale Writes It")});
+    for (QAction* action : spellings->actions()) {
+        const auto spelling =
+            static_cast<SpellingKind>(action->data().toInt() - ID_VIEW_SPELLING_FIRST);
+        connect(action, &QAction::triggered, this, [this, spelling] {
+            ChangeOptions([spelling](OptionPrefs& o) { o.spelling = spelling; });
+        });
     }
     const QActionGroup* families = AddChoice(
         ID_VIEW_FAMILY_FIRST, {tr("&Major"), tr("&Harmonic Minor"), tr("M&elodic Minor")});
@@ -332,7 +347,11 @@ void CMainFrame::ShowChecks() {
     Action(ID_KEY_NATURAL)->setChecked(view.m_nAccidental == 0);
     Action(ID_KEY_SHARP)->setChecked(view.m_nAccidental == 1);
     Action(ID_VIEW_FIT)->setChecked(view.IsFitted());
-    Action(ID_VIEW_LABELS_FIRST + static_cast<int>(view.m_labelKind))->setChecked(true);
+    Action(view.m_labelKind == LabelKind::Extensions
+               ? ID_VIEW_LABELS_EXTENSIONS
+               : ID_VIEW_LABELS_FIRST + static_cast<int>(view.m_labelKind))
+        ->setChecked(true);
+    Action(ID_VIEW_SPELLING_FIRST + static_cast<int>(view.m_spelling))->setChecked(true);
     if (QAction* family = Action(ID_VIEW_FAMILY_FIRST + view.m_nFamily)) {
         family->setChecked(true);
     }
@@ -340,6 +359,12 @@ void CMainFrame::ShowChecks() {
     Action(preset >= 0 ? ID_VIEW_TUNING_FIRST + preset : ID_VIEW_TUNING_CUSTOM)->setChecked(true);
     Action(ID_VIEW_LEFT_HANDED)->setChecked(view.m_bLeftHanded);
     Action(ID_VIEW_FRET_NUMBERS)->setChecked(view.m_bFretNumbers);
+    // A key or diagram the scale spelling writes from another name says so until the next
+    // message.
+    const QString respelling = view.RespellingText();
+    if (!respelling.isEmpty() && m_wndStatusBar != nullptr) {
+        m_wndStatusBar->showMessage(respelling);
+    }
 }
 
 void CMainFrame::CreateActions() {
@@ -421,6 +446,11 @@ void CMainFrame::CreateMenus() {
     QMenu* labels = viewMenu->addMenu(tr("La&bels"));
     for (int i = 0; i <= static_cast<int>(LabelKind::Intervals); ++i) {
         labels->addAction(Action(ID_VIEW_LABELS_FIRST + i));
+    }
+    labels->addAction(Action(ID_VIEW_LABELS_EXTENSIONS));
+    QMenu* spelling = viewMenu->addMenu(tr("S&pelling"));
+    for (int i = 0; i <= static_cast<int>(SpellingKind::Scale); ++i) {
+        spelling->addAction(Action(ID_VIEW_SPELLING_FIRST + i));
     }
     QMenu* family = viewMenu->addMenu(tr("Scale Fa&mily"));
     for (int i = 0; i < CMusicModel::kFamilies; ++i) {

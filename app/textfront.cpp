@@ -27,5 +27,6 @@ int RunTextFront(const CommandLineOptions& options) {
     TextDiagramOptions text;
     text.leftHanded = prefs.leftHanded;
     text.degreeLabels = prefs.labels == LabelKind::Degrees;
+    text.labels = prefs.labels;
     return WriteToStdout(QByteArray::fromStdString(FormatDiagramsAsText(model, text)));
 }

@@ -10,37 +10,6 @@ int PositiveMod12(int value) {
     return rest < 0 ? rest + 12 : rest;
 }
 
-struct Spelling {
-    int letter;
-    int accidental;
-};
-
-// How each pitch class is written in a flat key and in any other key.
-constexpr std::array<Spelling, 12> kFlatSpellings{{{0, 0},
-                                                   {1, -1},
-                                                   {1, 0},
-                                                   {2, -1},
-                                                   {2, 0},
-                                                   {3, 0},
-                                                   {4, -1},
-                                                   {4, 0},
-                                                   {5, -1},
-                                                   {5, 0},
-                                                   {6, -1},
-                                                   {6, 0}}};
-constexpr std::array<Spelling, 12> kSharpSpellings{{{0, 0},
-                                                    {0, 1},
-                                                    {1, 0},
-                                                    {1, 1},
-                                                    {2, 0},
-                                                    {3, 0},
-                                                    {3, 1},
-                                                    {4, 0},
-                                                    {4, 1},
-                                                    {5, 0},
-                                                    {5, 1},
-                                                    {6, 0}}};
-
 using Scale = std::array<int, CMusicModel::kModes>;
 
 // Semitones of each family's scale above its first degree; Major is the Ionian row itself.
@@ -61,12 +30,13 @@ constexpr std::array<std::array<std::string_view, CMusicModel::kModes>, CMusicMo
         {"Melodic Minor", "Dorian b2", "Lydian #5", "Lydian b7", "Mixolydian b6", "Locrian #2",
          "Altered"},
     }};
-// Major's short names are the first three letters, as narrow titles always showed them.
+// Major's short names are the first three letters, as narrow titles always showed them; the
+// minor families' are the abbreviations method books print.
 constexpr std::array<std::array<std::string_view, CMusicModel::kModes>, CMusicModel::kFamilies>
     kShortModeNames{{
         {"Ion", "Dor", "Phr", "Lyd", "Mix", "Aeo", "Loc"},
-        {"HMin", "Loc#6", "Ion#5", "Dor#4", "PhrDom", "Lyd#2", "Altbb7"},
-        {"MMin", "Dorb2", "Lyd#5", "Lydb7", "Mixb6", "Loc#2", "Alt"},
+        {"Harm. Min.", "Loc. #6", "Ion. #5", "Dor. #4", "Phryg. Dom.", "Lyd. #2", "Alt. bb7"},
+        {"Mel. Min.", "Dor. b2", "Lyd. #5", "Lyd. b7", "Mixo. b6", "Loc. #2", "Alt."},
     }};
 
 // Semitones from a mode's tonic up to one of its degrees (0 is the tonic): the family's scale
@@ -177,24 +147,90 @@ Cell Locate(const CMusicModel& model, int nFret, int nString, int nMode) {
     return {static_cast<std::size_t>(PositiveMod12(open + nFret % 12 - tonic)), family, shape};
 }
 
-Spelling SpellingOf(int pitchClass, int accidental) {
-    return accidental == -1 ? kFlatSpellings.at(static_cast<std::size_t>(pitchClass))
-                            : kSharpSpellings.at(static_cast<std::size_t>(pitchClass));
-}
-
-std::string Written(Spelling spelling) {
-    std::string name(CMusicModel::m_strNoteNames.at(static_cast<std::size_t>(spelling.letter)));
-    if (spelling.accidental < 0) {
-        name += 'b';
-    } else if (spelling.accidental > 0) {
-        name += '#';
-    }
-    return name;
-}
-
 // The signed distance -6..5 from one pitch class up or down to another.
 int NearestShift(int from, int to) {
     return PositiveMod12(to - from + 6) - 6;
+}
+
+ScaleSteps ShapeSteps(std::size_t family, std::size_t shape) {
+    ScaleSteps steps{};
+    for (std::size_t degree = 0; degree < steps.size(); ++degree) {
+        steps[degree] =
+            ModeStep(kFamilyScales[family], static_cast<int>(shape), static_cast<int>(degree));
+    }
+    return steps;
+}
+
+// The key as the guitarist chose it: the letter of m_nKey with the chosen accidental. A key
+// that is no natural letter (never set by the program) is named by its pitch alone.
+NoteName KeyName(const CMusicModel& model) {
+    for (int letter = 0; letter < CMusicModel::kModes; ++letter) {
+        if (kLetterPitches[static_cast<std::size_t>(letter)] == model.m_nKey) {
+            const int accidental =
+                model.m_nAccidental >= -1 && model.m_nAccidental <= 1 ? model.m_nAccidental : 0;
+            return {letter, accidental};
+        }
+    }
+    return PlainName(model.GetKeyPitch(), model.m_nAccidental == -1);
+}
+
+struct NeckPlan {
+    SpelledScale notes;
+    bool respelt = false;
+};
+
+// The scale written from the key, or from the first enharmonic name of the key that needs no
+// double accidental; when none does, each double takes its simplest name.
+NeckPlan SpellFromKey(NoteName key, const ScaleSteps& steps) {
+    NeckPlan plan{SpellScale(key, steps)};
+    if (!HasDoubleAccidental(plan.notes)) {
+        return plan;
+    }
+    for (const NoteName other : EnharmonicNames(key)) {
+        const SpelledScale notes = SpellScale(other, steps);
+        if (!HasDoubleAccidental(notes)) {
+            return {notes, true};
+        }
+    }
+    for (NoteName& note : plan.notes) {
+        note = SimplestName(note);
+    }
+    return plan;
+}
+
+NeckPlan PlanNeck(const CMusicModel& model, int nMode) {
+    const std::size_t family = FamilyIndex(model.m_nFamily);
+    const auto mode = static_cast<std::size_t>(nMode);
+    const std::size_t shape = model.m_nStyle == 0 || model.m_nStyle == 1 ? mode : 0;
+    if (model.m_spelling == SpellingKind::Scale) {
+        if (model.m_nStyle != 1) {
+            return SpellFromKey(KeyName(model), ShapeSteps(family, shape));
+        }
+        // Every diagram shows the key's own scale, each from its own degree.
+        const NeckPlan key = SpellFromKey(KeyName(model), ShapeSteps(family, 0));
+        NeckPlan plan{{}, key.respelt};
+        for (std::size_t degree = 0; degree < plan.notes.size(); ++degree) {
+            plan.notes[degree] = key.notes[(mode + degree) % plan.notes.size()];
+        }
+        return plan;
+    }
+    // The title's tonic by its pitch class, as the window has always named it; the other
+    // notes follow it letter by letter.
+    int tonic = model.GetKeyPitch();
+    if (model.m_nStyle == 1) {
+        tonic += kFamilyScales[family].at(mode);
+    }
+    tonic = PositiveMod12(tonic);
+    NoteName tonicName = PlainName(tonic, model.m_nAccidental == -1);
+    if (model.m_nStyle == 1 && nMode == 3 && tonic == 10) {
+        // F natural's Lydian tonic is Bb, never A#.
+        tonicName = {6, -1};
+    }
+    NeckPlan plan{SpellScale(tonicName, ShapeSteps(family, shape))};
+    for (NoteName& note : plan.notes) {
+        note = SimplestName(note);
+    }
+    return plan;
 }
 
 } // namespace
@@ -231,32 +267,56 @@ int CMusicModel::GetDegree(int nFret, int nString, int nMode) const {
 }
 
 std::string CMusicModel::GetRootName(int nMode) const {
-    const std::size_t family = FamilyIndex(m_nFamily);
-    if (family != 0 && m_nStyle == 1) {
-        // Each tonic takes the letter of its degree counted from the key's letter, as the
-        // family's scale is written; a double accidental falls back to the plain spelling.
-        const int key = PositiveMod12(GetKeyPitch());
-        const int pitch =
-            PositiveMod12(key + kFamilyScales[family].at(static_cast<std::size_t>(nMode)));
-        const int letter = (SpellingOf(key, m_nAccidental).letter + nMode) % kModes;
-        const int shift = NearestShift(kLetterPitches.at(static_cast<std::size_t>(letter)), pitch);
-        if (shift < -1 || shift > 1) {
-            return PitchName(pitch);
+    return NoteText(GetNeckSpelling(nMode)[0]);
+}
+
+SpelledScale CMusicModel::GetNeckSpelling(int nMode) const {
+    return PlanNeck(*this, nMode).notes;
+}
+
+std::vector<Respelling> CMusicModel::GetRespellings() const {
+    std::vector<Respelling> respellings;
+    if (m_spelling != SpellingKind::Scale) {
+        return respellings;
+    }
+    const NoteName key = KeyName(*this);
+    for (int mode = 0; mode < kModes; ++mode) {
+        const NeckPlan plan = PlanNeck(*this, mode);
+        if (!plan.respelt) {
+            continue;
         }
-        return Written({letter, shift});
+        if (m_nStyle == 1) {
+            // The whole key moved: its first diagram's tonic is the key's new name.
+            return {{-1, key, plan.notes[0]}};
+        }
+        respellings.push_back({mode, key, plan.notes[0]});
     }
-    int root = GetKeyPitch();
-    bool flatB = false;
-    if (m_nStyle == 1) {
-        root += m_nTonicOffsets.at(nMode);
-        flatB = nMode == 3;
+    return respellings;
+}
+
+std::string CMusicModel::RespellingNotice() const {
+    std::string notice;
+    for (const Respelling& respelling : GetRespellings()) {
+        const std::string_view name =
+            respelling.mode < 0 ? FamilyName(m_nFamily) : GetModeName(respelling.mode);
+        if (!notice.empty()) {
+            notice += "; ";
+        }
+        notice += NoteText(respelling.from);
+        notice += ' ';
+        notice += name;
+        notice += " drawn as ";
+        notice += NoteText(respelling.to);
+        notice += ' ';
+        notice += name;
     }
-    root = PositiveMod12(root);
-    if (root == 10 && flatB) {
-        // F natural's Lydian tonic is Bb, never A#.
-        return std::string(m_strNoteNames[6]) + "b";
-    }
-    return PitchName(root);
+    return notice;
+}
+
+std::string_view CMusicModel::FamilyName(int nFamily) {
+    static constexpr std::array<std::string_view, kFamilies> kNames{"major", "harmonic minor",
+                                                                    "melodic minor"};
+    return kNames[FamilyIndex(nFamily)];
 }
 
 std::string_view CMusicModel::GetModeName(int nMode) const {
@@ -289,8 +349,31 @@ std::string CMusicModel::IntervalName(int nDegree, int nSemitones) {
     return name;
 }
 
+std::string CMusicModel::ExtensionName(int nDegree, int nSemitones, int nFourthSemitones) {
+    const std::string interval = IntervalName(nDegree, nSemitones);
+    if (interval.empty()) {
+        return interval;
+    }
+    const std::string alteration = interval.substr(0, interval.size() - 1);
+    const bool fourthIsThird = nFourthSemitones == 4;
+    switch (nDegree) {
+    case 2:
+        return alteration + "9";
+    case 3:
+        return fourthIsThird && nSemitones == 3 ? "#9" : interval;
+    case 4:
+        return nSemitones == 4 ? "3" : alteration + "11";
+    case 5:
+        return fourthIsThird && nSemitones == 6 ? "#11" : interval;
+    case 6:
+        return alteration + "13";
+    default:
+        return interval;
+    }
+}
+
 std::string CMusicModel::PitchName(int nPitchClass) const {
-    return Written(SpellingOf(PositiveMod12(nPitchClass), m_nAccidental));
+    return NoteText(PlainName(nPitchClass, m_nAccidental == -1));
 }
 
 std::string CMusicModel::GetNoteLabel(LabelKind kind, int nFret, int nString, int nMode) const {
@@ -304,11 +387,14 @@ std::string CMusicModel::GetNoteLabel(LabelKind kind, int nFret, int nString, in
     }
     switch (kind) {
     case LabelKind::Notes:
-        return PitchName(GetPitchClass(nFret, nString));
+        return NoteText(GetNeckSpelling(nMode).at(static_cast<std::size_t>(degree - 1)));
     case LabelKind::Degrees:
         return std::string(1, static_cast<char>('0' + degree));
     case LabelKind::Intervals:
         return IntervalName(degree, static_cast<int>(cell.above));
+    case LabelKind::Extensions:
+        return ExtensionName(degree, static_cast<int>(cell.above),
+                             ModeStep(kFamilyScales[cell.family], static_cast<int>(cell.shape), 3));
     case LabelKind::None:
         break;
     }

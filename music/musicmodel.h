@@ -1,8 +1,11 @@
 #pragma once
 
+#include "music/spelling.h"
+
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Which of the four unsupported spellings a key was moved away from; every rule leaves the
 // key natural, and the view uses the rule to move the radio checks.
@@ -27,12 +30,22 @@ enum class ScaleFamily {
 };
 
 // What a drawing writes inside a scale note: nothing, its name, its degree digit counted from
-// the diagram's tonic, or its interval against the major scale on that tonic ("b3", "#4").
+// the diagram's tonic, its interval against the major scale on that tonic ("b3", "#4"), or
+// that interval as a chord symbol writes it ("b9", "#11", "b13").
 enum class LabelKind {
     None,
     Notes,
     Degrees,
     Intervals,
+    Extensions,
+};
+
+// A diagram, or under "Keep Pattern Fixed" the whole key (mode -1), whose notes would need a
+// double accidental as the key is written, and the tonic it is spelled from instead.
+struct Respelling {
+    int mode = -1;
+    NoteName from;
+    NoteName to;
 };
 
 // The chosen key, scale family, display style and tuning, with the fixed tables of notes and
@@ -71,6 +84,7 @@ public:
     int m_nAccidental = 0; // -1 flat, 0 natural, +1 sharp
     int m_nStyle = 0;      // 0 "Keep Key Fixed", 1 "Keep Pattern Fixed"; other values are kept
     int m_nFamily = 0;     // a ScaleFamily; any other value is shown as Major
+    SpellingKind m_spelling = SpellingKind::Simple;
     // MIDI note numbers of the open strings, lowest string first; only their pitch classes
     // matter to the diagrams.
     std::array<int, kStrings> m_nTuning = kStandardTuning;
@@ -85,8 +99,18 @@ public:
     // Semitones 0..11 from diagram nMode's tonic up to the cell's pitch, in the scale or not.
     int GetSemitones(int nFret, int nString, int nMode) const;
     std::string GetRootName(int nMode) const;
+    // The written notes of diagram nMode, its tonic first: the tonic as its title names it and
+    // every other degree on the next letter.
+    SpelledScale GetNeckSpelling(int nMode) const;
+    // What the scale spelling had to write from an enharmonic tonic; always empty under the
+    // simple spelling.
+    std::vector<Respelling> GetRespellings() const;
+    // The same as one line of English: "A# major drawn as Bb major"; empty when nothing was.
+    std::string RespellingNotice() const;
+    // "major", "harmonic minor", "melodic minor".
+    static std::string_view FamilyName(int nFamily);
 
-    // Mode names of the current family; the short ones have at most six characters.
+    // Mode names of the current family, in full and in the short form a narrow title shows.
     std::string_view GetModeName(int nMode) const;
     std::string_view GetShortModeName(int nMode) const;
     static std::string_view FamilyModeName(int nFamily, int nMode);
@@ -96,6 +120,10 @@ public:
     // "b3", "#4", "bb7". Empty for a degree out of range or an interval more than two
     // semitones away from the major scale's.
     static std::string IntervalName(int nDegree, int nSemitones);
+    // The same interval as a chord symbol names it: seconds, fourths and sixths as 9, 11 and
+    // 13; when the mode's fourth degree is its major third (nFourthSemitones 4), that note is
+    // "3", the minor third beside it "#9" and a flat fifth "#11".
+    static std::string ExtensionName(int nDegree, int nSemitones, int nFourthSemitones);
     // A pitch class spelled by the program's rule: flats in a flat key, sharps otherwise.
     std::string PitchName(int nPitchClass) const;
     // The text a drawing shows in a cell; empty for LabelKind::None and for notes out of the

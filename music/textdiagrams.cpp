@@ -1,6 +1,6 @@
 #include "music/textdiagrams.h"
 
-#include "music/musicmodel.h"
+#include <algorithm>
 
 namespace {
 
@@ -24,10 +24,32 @@ char CellMark(const CMusicModel& model, const TextDiagramOptions& options, int f
     return RoleMark(model.GetNoteRole(fret, string, mode));
 }
 
+bool WritesLabels(LabelKind kind) {
+    return kind == LabelKind::Notes || kind == LabelKind::Intervals ||
+           kind == LabelKind::Extensions;
+}
+
+std::size_t WidestLabel(const CMusicModel& model, LabelKind kind) {
+    std::size_t widest = 1;
+    for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
+        for (int fret = 1; fret <= CMusicModel::kFrets; ++fret) {
+            for (int string = 0; string < CMusicModel::kStrings; ++string) {
+                widest = std::max(widest, model.GetNoteLabel(kind, fret, string, mode).size());
+            }
+        }
+    }
+    return widest;
+}
+
 } // namespace
 
 std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOptions& options) {
-    std::string text;
+    std::string text = model.RespellingNotice();
+    if (!text.empty()) {
+        text += '\n';
+    }
+    const bool labels = WritesLabels(options.labels);
+    const std::size_t width = labels ? WidestLabel(model, options.labels) : 1;
     for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
         if (mode > 0) {
             text += '\n';
@@ -44,7 +66,22 @@ std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOpti
             text += ' ';
             for (int column = 0; column < CMusicModel::kStrings; ++column) {
                 const int string = options.leftHanded ? CMusicModel::kStrings - 1 - column : column;
-                text += CellMark(model, options, fret, string, mode);
+                if (!labels) {
+                    text += CellMark(model, options, fret, string, mode);
+                    continue;
+                }
+                std::string cell = model.GetNoteLabel(options.labels, fret, string, mode);
+                if (cell.empty()) {
+                    cell.push_back('-');
+                }
+                if (column > 0) {
+                    text += ' ';
+                }
+                if (column + 1 < CMusicModel::kStrings) {
+                    // The last cell is left unpadded, so no line ends in blanks.
+                    cell.resize(width, ' ');
+                }
+                text += cell;
             }
             text += '\n';
         }

@@ -1,18 +1,23 @@
 #pragma once
 
-#include <string>
+#include "music/musicmodel.h"
 
-class CMusicModel;
+#include <string>
 
 struct TextDiagramOptions {
     // Each row runs from the highest string to the lowest, as a left-handed player sees the neck.
     bool leftHanded = false;
     // Scale notes show their degree digit 1..7 (1 the tonic) instead of 'o' and '@'.
     bool degreeLabels = false;
+    // Notes, Intervals or Extensions: each scale note shows that label instead, in cells as
+    // wide as the widest label of all seven diagrams, parted by a blank, '-' off the scale.
+    // None and Degrees leave the one-character cells above.
+    LabelKind labels = LabelKind::None;
 };
 
 // The seven diagrams as plain text: per diagram a title line (root and the family's mode name),
 // then one line per fret 1 to 22 with the fret number in two columns, a blank, and one character
 // per string, lowest first: '-' not in the scale, 'o' a scale note, '@' the tonic. Diagrams are
-// parted by an empty line.
+// parted by an empty line. When the scale spelling had to write the key or a diagram from
+// another name, a first line says so ("A# major drawn as Bb major").
 std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOptions& options = {});

@@ -38,6 +38,9 @@ constexpr int ID_VIEW_TUNING_CUSTOM = 32789;
 constexpr int ID_VIEW_LABELS_FIRST = 32790; // to 32793: none, notes, degrees, intervals
 constexpr int ID_VIEW_FAMILY_FIRST = 32794; // to 32796: major, harmonic, melodic minor
 constexpr int ID_VIEW_TUNING_FIRST = 32797; // to 32803: the tuning presets
+// The label kind that came after the ids above were taken.
+constexpr int ID_VIEW_LABELS_EXTENSIONS = 32804;
+constexpr int ID_VIEW_SPELLING_FIRST = 32805; // to 32806: simple, as the key's scale writes it
 
 // Commands whose numbers come from the application framework.
 constexpr int ID_FILE_NEW = 57600;

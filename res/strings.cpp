@@ -40,6 +40,12 @@ constexpr Entry kStrings[] = {
      QT_TRANSLATE_NOOP("Strings", "Mirror the necks for a left-handed player\nLeft-Handed")},
     {ID_VIEW_FRET_NUMBERS,
      QT_TRANSLATE_NOOP("Strings", "Number the marked frets beside the first neck\nFret Numbers")},
+    {ID_VIEW_SPELLING_FIRST,
+     QT_TRANSLATE_NOOP("Strings", "Name each diagram's tonic by its pitch, sharps unless the key "
+                                  "is flat, and its other notes from it\nSimple Spelling")},
+    {ID_VIEW_SPELLING_FIRST + 1,
+     QT_TRANSLATE_NOOP("Strings", "Name every note as the key's own scale writes it\nScale "
+                                  "Spelling")},
     {ID_VIEW_TUNING_CUSTOM,
      QT_TRANSLATE_NOOP("Strings", "Tune the six strings to notes of your own\nCustom Tuning")},
     {ID_EDIT_PREFERENCES, QT_TRANSLATE_NOOP("Strings", "Preferences\nPreferences")},

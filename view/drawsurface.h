@@ -74,6 +74,9 @@ public:
     virtual void TextOut(QPoint topLeft, const QString& text) = 0;
     // Width of the text in the current font, in logical units.
     virtual int TextWidth(const QString& text) = 0;
+    // TextOut and TextWidth use the selected font at nPercent of its size until the next call;
+    // 100 gives the selected font back as it was.
+    virtual void ScaleFont(int nPercent) = 0;
 
     // Small text (a dot's label, a fret number) in the current font family at the largest
     // pixel size from nPixelSize down to a legible floor at which it fits: centred inside the
@@ -85,6 +88,9 @@ public:
     };
     virtual void FittedText(const CSurfaceRect& box, const QString& text, const QColor& colour,
                             int nPixelSize, TextFit fit) = 0;
+    // The width of the ink of right-aligned FittedText at nPixelSize, so that a box can be
+    // made wide enough for it.
+    virtual int FittedTextWidth(const QString& text, int nPixelSize) = 0;
 };
 
 // Smaller text than this cannot be read on screen or paper; it is left out instead.

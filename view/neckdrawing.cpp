@@ -24,8 +24,11 @@ constexpr int kScreenNeckTop = 40;
 constexpr int kPrintTitleTop = 60;
 constexpr int kPrintNeckTop = 80;
 constexpr int kLastFretLine = CMusicModel::kFrets;
-// Fret numbers start at this size and shrink to fit the margin beside the first neck.
+// Every fret number has this size; the margin beside the first neck grows to hold them.
 constexpr int kFretNumberPixelSize = 11;
+// Below this share of the pass's font a title is too small to read; a shorter form is drawn.
+constexpr int kMinTitlePercent = 70;
+constexpr int kTitlePercentStep = 5;
 
 int Clamped(std::int64_t value) {
     return static_cast<int>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
@@ -58,6 +61,15 @@ bool HasSingleMarker(int nRow) {
 
 constexpr int kDoubleMarkerRow = 11; // fret 12
 
+bool IsNumbered(int nRow) {
+    return HasSingleMarker(nRow) || nRow == kDoubleMarkerRow;
+}
+
+bool IsMinorFamily(int nFamily) {
+    return nFamily == static_cast<int>(ScaleFamily::HarmonicMinor) ||
+           nFamily == static_cast<int>(ScaleFamily::MelodicMinor);
+}
+
 QString Latin(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -88,6 +100,68 @@ int CNeckDrawing::DotRadius() const {
 QString CNeckDrawing::TitleOf(int nMode) const {
     const QString name = m_bShortTitles ? Latin(GetShortModeName(nMode)) : FullModeName(nMode);
     return QString::fromStdString(QueryRootName(nMode)) + QLatin1Char(' ') + name;
+}
+
+std::array<CNeckDrawing::FittedTitle, CMusicModel::kModes>
+CNeckDrawing::FitTitles(CDrawSurface* pDC, std::int64_t room) const {
+    QString widestTonic;
+    int widestTonicWidth = -1;
+    for (const char letter : {'C', 'D', 'E', 'F', 'G', 'A', 'B'}) {
+        for (const char* accidental : {"", "b", "#"}) {
+            const QString tonic = QLatin1Char(letter) + QLatin1String(accidental);
+            const int width = pDC->TextWidth(tonic);
+            if (width > widestTonicWidth) {
+                widestTonic = tonic;
+                widestTonicWidth = width;
+            }
+        }
+    }
+    // The percent at which text fits the room with a blank's width to spare, or 0.
+    const auto fittingPercent = [&](const QString& text) {
+        int found = 0;
+        for (int percent = 100; percent >= kMinTitlePercent && found == 0;
+             percent -= kTitlePercentStep) {
+            pDC->ScaleFont(percent);
+            const std::int64_t width =
+                std::int64_t{pDC->TextWidth(text)} + pDC->TextWidth(QStringLiteral(" "));
+            if (width <= room) {
+                found = percent;
+            }
+        }
+        pDC->ScaleFont(100);
+        return found;
+    };
+    std::array<FittedTitle, kModes> titles{};
+    const int tonicPercent = fittingPercent(widestTonic);
+    for (int i = 0; i < kModes; ++i) {
+        const QString tonic = QString::fromStdString(QueryRootName(i));
+        for (const QString& name : {FullModeName(i), Latin(GetShortModeName(i))}) {
+            const int percent = fittingPercent(widestTonic + QLatin1Char(' ') + name);
+            if (percent > 0) {
+                titles.at(static_cast<std::size_t>(i)) = {tonic + QLatin1Char(' ') + name, percent};
+                break;
+            }
+        }
+        if (titles.at(static_cast<std::size_t>(i)).text.isEmpty() && tonicPercent > 0) {
+            titles.at(static_cast<std::size_t>(i)) = {tonic, tonicPercent};
+        }
+    }
+    return titles;
+}
+
+std::int64_t CNeckDrawing::LeftMargin(CDrawSurface* pDC, std::int64_t dotRadius) const {
+    if (!m_bFretNumbers) {
+        return kLeftMargin;
+    }
+    int widest = 0;
+    for (int j = 0; j < kFrets; ++j) {
+        if (IsNumbered(j)) {
+            widest = std::max(widest,
+                              pDC->FittedTextWidth(QString::number(j + 1), kFretNumberPixelSize));
+        }
+    }
+    // A unit of air on either side of the numbers, and none of them under a dot.
+    return std::max<std::int64_t>(kLeftMargin, dotRadius + widest + 2);
 }
 
 QSize CNeckDrawing::PictureSize(const QFont& font, QPaintDevice* pDevice, bool bPrinting) const {
@@ -122,23 +196,20 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
     const std::int64_t R = DotRadius();
     const std::int64_t r = m_nInlayRadius;
 
-    if (m_nTitleWidth == -1) {
-        // The major family's widest title is known; another family measures each of its own.
-        const int family = m_nFamily;
+    const std::int64_t P = 5 * S + N;
+    // The major family's titles are all long or all short, by its widest title, as they
+    // always were; the minor families' much longer names are fitted one by one.
+    const bool fitTitles = IsMinorFamily(m_nFamily);
+    std::array<FittedTitle, kModes> fitted{};
+    if (fitTitles) {
+        fitted = FitTitles(pDC, P);
+    } else if (m_nTitleWidth == -1) {
         m_nTitleWidth = pDC->TextWidth(QStringLiteral("C# ") + FullModeName(4));
-        if (family == static_cast<int>(ScaleFamily::HarmonicMinor) ||
-            family == static_cast<int>(ScaleFamily::MelodicMinor)) {
-            for (int i = 0; i < kModes; ++i) {
-                if (i != 4) {
-                    m_nTitleWidth = std::max(
-                        m_nTitleWidth, pDC->TextWidth(QStringLiteral("C# ") + FullModeName(i)));
-                }
-            }
-        }
         if (m_nTitleWidth > 6 * S) {
             m_bShortTitles = true;
         }
     }
+    const std::int64_t margin = LeftMargin(pDC, R);
 
     const CNeckColours colours = bPrinting ? PaperColours() : pDC->ScreenColours();
     const CSurfacePen linePen{colours.line};
@@ -171,11 +242,10 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
 
     const std::int64_t T = bPrinting ? kPrintTitleTop : kScreenTitleTop;
     const std::int64_t Y = bPrinting ? kPrintNeckTop : kScreenNeckTop;
-    const std::int64_t P = 5 * S + N;
     const int labelPixelSize = static_cast<int>(std::clamp<std::int64_t>(R, 1, 1 << 16));
 
     for (int i = 0; i < kModes; ++i) {
-        const std::int64_t x = kLeftMargin + i * P;
+        const std::int64_t x = margin + i * P;
         const std::int64_t right = x + 5 * S;
         for (int j = 0; j < kFrets; ++j) {
             const std::int64_t top = Y + j * F;
@@ -221,16 +291,33 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
         }
         const std::int64_t closing = Y + kLastFretLine * F;
         pDC->Line(Point(x, closing), Point(right, closing));
-        pDC->TextOut(Point(x, T), TitleOf(i));
+        if (!fitTitles) {
+            pDC->TextOut(Point(x, T), TitleOf(i));
+            continue;
+        }
+        const FittedTitle& title = fitted.at(static_cast<std::size_t>(i));
+        if (title.text.isEmpty()) {
+            continue;
+        }
+        if (title.percent != 100) {
+            pDC->ScaleFont(title.percent);
+        }
+        pDC->TextOut(Point(x, T), title.text);
+        if (title.percent != 100) {
+            pDC->ScaleFont(100);
+        }
     }
 
     if (m_bFretNumbers) {
-        // In the margin left of the first neck, clear of its dots, so no neck moves.
-        const std::int64_t numbersRight = kLeftMargin - R;
+        // In the margin left of the first neck, clear of its dots. A row too low for the
+        // numbers gets a taller box around its middle, so every number keeps the one size.
+        const std::int64_t numbersRight = margin - R;
+        const std::int64_t height = std::max<std::int64_t>(F, kFretNumberPixelSize + 2);
         for (int j = 0; j < kFrets; ++j) {
-            if (HasSingleMarker(j) || j == kDoubleMarkerRow) {
-                pDC->FittedText(Box(0, Y + j * F, numbersRight, Y + (j + 1) * F),
-                                QString::number(j + 1), colours.fretNumber, kFretNumberPixelSize,
+            if (IsNumbered(j)) {
+                const std::int64_t top = Y + j * F + (F - height) / 2;
+                pDC->FittedText(Box(0, top, numbersRight, top + height), QString::number(j + 1),
+                                colours.fretNumber, kFretNumberPixelSize,
                                 CDrawSurface::TextFit::RightAligned);
             }
         }

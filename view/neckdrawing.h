@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <array>
+#include <cstdint>
 #include <string>
 
 class CDrawSurface;
@@ -24,7 +26,8 @@ public:
     CNeckDrawing(const CNeckDrawing&) = default;
     CNeckDrawing& operator=(const CNeckDrawing&) = default;
 
-    // x of string 0 of the first diagram, on screen and on paper.
+    // x of string 0 of the first diagram, on screen and on paper, unless fret numbers need
+    // more room.
     static constexpr int kLeftMargin = 20;
 
     int m_nTitleWidth = -1;      // widest title, measured once on the first pass; -1 until then
@@ -68,5 +71,18 @@ protected:
     virtual std::string QueryRootName(int nMode) const;
 
 private:
+    // A title as it is drawn: its text and the percent of the pass's font it is drawn in.
+    struct FittedTitle {
+        QString text;
+        int percent = 100;
+    };
+
     QString TitleOf(int nMode) const;
+    // Each minor-family title on its own: the full mode name if it fits `room` at the pass's
+    // font or smaller down to a legible floor, else the short name, else the tonic alone,
+    // else nothing. The widest tonic stands in for the real one, so titles keep their form
+    // as the key changes.
+    std::array<FittedTitle, kModes> FitTitles(CDrawSurface* pDC, std::int64_t room) const;
+    // x of the first neck: wide enough for the fret numbers, if shown, at their one size.
+    std::int64_t LeftMargin(CDrawSurface* pDC, std::int64_t dotRadius) const;
 };

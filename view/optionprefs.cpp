@@ -37,7 +37,7 @@ void WriteIfChanged(SettingsStore& store, const char* name, int value, int befor
 OptionPrefs OptionPrefs::Load(const SettingsStore& store) {
     OptionPrefs prefs;
     prefs.labels = static_cast<LabelKind>(
-        ReadInRange(store, kLabels, 0, static_cast<int>(LabelKind::Intervals), 0));
+        ReadInRange(store, kLabels, 0, static_cast<int>(LabelKind::Extensions), 0));
     prefs.leftHanded = ReadInRange(store, kLeftHanded, 0, 1, 0) == 1;
     prefs.family = ReadInRange(store, kFamily, 0, CMusicModel::kFamilies - 1, 0);
     for (int i = 0; i < CMusicModel::kStrings; ++i) {
@@ -45,6 +45,8 @@ OptionPrefs OptionPrefs::Load(const SettingsStore& store) {
         note = ReadInRange(store, TuningName(i), 0, 127, note);
     }
     prefs.fretNumbers = ReadInRange(store, kFretNumbers, 0, 1, 0) == 1;
+    prefs.spelling = static_cast<SpellingKind>(
+        ReadInRange(store, kSpelling, 0, static_cast<int>(SpellingKind::Scale), 0));
     return prefs;
 }
 
@@ -57,11 +59,13 @@ void OptionPrefs::SaveChanges(SettingsStore& store, const OptionPrefs& before) c
         WriteIfChanged(store, TuningName(i), tuning.at(string), before.tuning.at(string));
     }
     WriteIfChanged(store, kFretNumbers, fretNumbers ? 1 : 0, before.fretNumbers ? 1 : 0);
+    WriteIfChanged(store, kSpelling, static_cast<int>(spelling), static_cast<int>(before.spelling));
 }
 
 void OptionPrefs::ApplyTo(CMusicModel& model) const {
     model.m_nFamily = family;
     model.m_nTuning = tuning;
+    model.m_spelling = spelling;
 }
 
 void OptionPrefs::ApplyTo(CNeckDrawing& drawing) const {
@@ -78,5 +82,6 @@ OptionPrefs OptionPrefs::Of(const CNeckDrawing& drawing) {
     prefs.family = drawing.m_nFamily;
     prefs.tuning = drawing.m_nTuning;
     prefs.fretNumbers = drawing.m_bFretNumbers;
+    prefs.spelling = drawing.m_spelling;
     return prefs;
 }

@@ -262,6 +262,35 @@ int CPainterSurface::TextWidth(const QString& text) {
     return QFontMetrics(m_pPainter->font(), m_pPainter->device()).horizontalAdvance(text);
 }
 
+void CPainterSurface::ScaleFont(int nPercent) {
+    FlushLines();
+    if (!m_bFontScaled) {
+        m_unscaledFont = m_pPainter->font();
+    }
+    if (nPercent == 100) {
+        if (m_bFontScaled) {
+            m_pPainter->setFont(m_unscaledFont);
+            m_bFontScaled = false;
+        }
+        return;
+    }
+    QFont font = m_unscaledFont;
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, font.pixelSize() * nPercent / 100));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * nPercent / 100.0);
+    }
+    m_pPainter->setFont(font);
+    m_bFontScaled = true;
+}
+
+int CPainterSurface::FittedTextWidth(const QString& text, int nPixelSize) {
+    QFont font = m_pPainter->font();
+    font.setPixelSize(std::max(1, nPixelSize));
+    const QFontMetricsF metrics(font, m_pPainter->device());
+    return static_cast<int>(std::ceil(metrics.tightBoundingRect(text).width()));
+}
+
 const CPainterSurface::FittedLayout& CPainterSurface::LayoutFor(const CSurfaceRect& box,
                                                                 const QString& text, int nPixelSize,
                                                                 TextFit fit) {

@@ -52,8 +52,10 @@ public:
     void FillRect(const CSurfaceRect& rect, const CSurfaceBrush& brush) override;
     void TextOut(QPoint topLeft, const QString& text) override;
     int TextWidth(const QString& text) override;
+    void ScaleFont(int nPercent) override;
     void FittedText(const CSurfaceRect& box, const QString& text, const QColor& colour,
                     int nPixelSize, TextFit fit) override;
+    int FittedTextWidth(const QString& text, int nPixelSize) override;
 
 private:
     struct Tools {
@@ -113,6 +115,8 @@ private:
     Tools m_remembered;
     QFont m_originalFont;
     QFont m_rememberedFont;
+    QFont m_unscaledFont;
+    bool m_bFontScaled = false;
     // A raster device (a window, an image) rather than a vector one (SVG, PDF, a printer).
     bool m_bRaster;
     // A pass switches between a handful of tools hundreds of times; each is made once.

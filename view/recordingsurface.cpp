@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 void CRecordingSurface::SetFont(const QFont& font, QPaintDevice* pDevice) {
@@ -94,20 +95,31 @@ CRecordedCall& CRecordingSurface::Record(CRecordedCall::Kind kind) {
     return call;
 }
 
+QFont CRecordingSurface::CurrentFont() const {
+    QFont font = m_bTitleFont ? PrintTitleFont() : m_font;
+    if (m_nFontPercent == 100) {
+        return font;
+    }
+    if (font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, font.pixelSize() * m_nFontPercent / 100));
+    } else {
+        font.setPointSizeF(font.pointSizeF() * m_nFontPercent / 100.0);
+    }
+    return font;
+}
+
 int CRecordingSurface::MeasureWidth(const QString& text) const {
     if (m_nCharacterWidth > 0) {
-        return static_cast<int>(text.size()) * m_nCharacterWidth;
+        return static_cast<int>(text.size()) * m_nCharacterWidth * m_nFontPercent / 100;
     }
-    const QFont font = m_bTitleFont ? PrintTitleFont() : m_font;
-    return QFontMetrics(font, m_pDevice).horizontalAdvance(text);
+    return QFontMetrics(CurrentFont(), m_pDevice).horizontalAdvance(text);
 }
 
 int CRecordingSurface::MeasureHeight() const {
     if (m_nCharacterWidth > 0) {
-        return m_nCharacterHeight;
+        return m_nCharacterHeight * m_nFontPercent / 100;
     }
-    const QFont font = m_bTitleFont ? PrintTitleFont() : m_font;
-    return QFontMetrics(font, m_pDevice).height();
+    return QFontMetrics(CurrentFont(), m_pDevice).height();
 }
 
 CNeckColours CRecordingSurface::ScreenColours() const {
@@ -194,6 +206,21 @@ int CRecordingSurface::TextWidth(const QString& text) {
     call.text = text;
     call.width = width;
     return width;
+}
+
+void CRecordingSurface::ScaleFont(int nPercent) {
+    m_nFontPercent = nPercent;
+    Record(CRecordedCall::Kind::ScaleFont).width = nPercent;
+}
+
+int CRecordingSurface::FittedTextWidth(const QString& text, int nPixelSize) {
+    if (m_nCharacterWidth > 0) {
+        return static_cast<int>(text.size()) * m_nCharacterWidth;
+    }
+    QFont font = m_bTitleFont ? PrintTitleFont() : m_font;
+    font.setPixelSize(std::max(1, nPixelSize));
+    return static_cast<int>(
+        std::ceil(QFontMetricsF(font, m_pDevice).tightBoundingRect(text).width()));
 }
 
 void CRecordingSurface::FittedText(const CSurfaceRect& box, const QString& text,

@@ -27,19 +27,21 @@ struct CRecordedCall {
         TextOut,
         TextWidth,
         FittedText,
+        ScaleFont,
     };
 
     Kind kind = Kind::Line;
-    QSize windowExtent;     // Mapping
-    QSize viewportExtent;   // Mapping
-    QPoint from;            // Line; TextOut: the top-left corner
-    QPoint to;              // Line
-    CSurfaceRect rect;      // Ellipse, FillRect, FittedText
-    CSurfacePen pen;        // SelectPen; the pen in effect for Line and Ellipse
-    CSurfaceBrush brush;    // SelectBrush, FillRect; the brush in effect for Ellipse
-    QColor colour;          // TextColour, FittedText; the text colour in effect for TextOut
-    QString text;           // TextOut, TextWidth, FittedText
-    int width = 0;          // TextOut, TextWidth: the measured width; FittedText: pixel size
+    QSize windowExtent;   // Mapping
+    QSize viewportExtent; // Mapping
+    QPoint from;          // Line; TextOut: the top-left corner
+    QPoint to;            // Line
+    CSurfaceRect rect;    // Ellipse, FillRect, FittedText
+    CSurfacePen pen;      // SelectPen; the pen in effect for Line and Ellipse
+    CSurfaceBrush brush;  // SelectBrush, FillRect; the brush in effect for Ellipse
+    QColor colour;        // TextColour, FittedText; the text colour in effect for TextOut
+    QString text;         // TextOut, TextWidth, FittedText
+    // TextOut, TextWidth: the measured width; FittedText: pixel size; ScaleFont: the percent
+    int width = 0;
     int height = 0;         // TextOut: the height of a line of text
     bool titleFont = false; // TextOut, TextWidth: whether the printed titles' font was selected
     CDrawSurface::TextFit fit = CDrawSurface::TextFit::InEllipse; // FittedText
@@ -81,11 +83,15 @@ public:
     void FillRect(const CSurfaceRect& rect, const CSurfaceBrush& brush) override;
     void TextOut(QPoint topLeft, const QString& text) override;
     int TextWidth(const QString& text) override;
+    void ScaleFont(int nPercent) override;
     void FittedText(const CSurfaceRect& box, const QString& text, const QColor& colour,
                     int nPixelSize, TextFit fit) override;
+    int FittedTextWidth(const QString& text, int nPixelSize) override;
 
 private:
     CRecordedCall& Record(CRecordedCall::Kind kind);
+    // The font text is measured in: the device's or the printed titles', scaled as asked.
+    QFont CurrentFont() const;
     int MeasureWidth(const QString& text) const;
     int MeasureHeight() const;
 
@@ -96,6 +102,7 @@ private:
     int m_nCharacterHeight = 16;
     CNeckColours m_colours = PaperColours();
     bool m_bTitleFont = false;
+    int m_nFontPercent = 100;
     CSurfacePen m_pen{QColor(0, 0, 0)};
     CSurfaceBrush m_brush{QColor(255, 255, 255)};
     QColor m_textColour{0, 0, 0};

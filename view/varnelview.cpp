@@ -190,6 +190,20 @@ QString CVarnelView::TitlesText() const {
     return titles.join(QStringLiteral(", "));
 }
 
+QString CVarnelView::RespellingText() const {
+    const QString families[] = {tr("major"), tr("harmonic minor"), tr("melodic minor")};
+    QStringList parts;
+    for (const Respelling& respelling : GetRespellings()) {
+        const QString name = respelling.mode < 0
+                                 ? families[m_nFamily >= 0 && m_nFamily < kFamilies ? m_nFamily : 0]
+                                 : FullModeName(respelling.mode);
+        parts << tr("%1 %2 drawn as %3 %2")
+                     .arg(QString::fromStdString(NoteText(respelling.from)), name,
+                          QString::fromStdString(NoteText(respelling.to)));
+    }
+    return parts.join(QStringLiteral("; "));
+}
+
 CVarnelView::StoredSettings CVarnelView::ReadStoredSettings() const {
     CNeckDrawing neck;
     LoadNeckPrefs(neck, m_settings);
@@ -220,6 +234,7 @@ void CVarnelView::ReloadSettings() {
     take(options.family, fresh.options.family, old.options.family);
     take(options.tuning, fresh.options.tuning, old.options.tuning);
     take(options.fretNumbers, fresh.options.fretNumbers, old.options.fretNumbers);
+    take(options.spelling, fresh.options.spelling, old.options.spelling);
     if (options != OptionPrefs::Of(*this)) {
         ApplyOptions(options);
     }

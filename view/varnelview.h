@@ -85,6 +85,9 @@ public:
 
     // The diagrams as their titles read, for screen readers: "C Ionian, C Dorian, ...".
     QString TitlesText() const;
+    // What the scale spelling wrote from another name than the key's ("A# major drawn as Bb
+    // major"), or empty.
+    QString RespellingText() const;
 
     CAccidentalButton* m_pSharpButton = nullptr;
     CAccidentalButton* m_pFlatButton = nullptr;

@@ -228,6 +228,22 @@ und internationalem Recht.</translation>
         <source>Scale Fa&amp;mily</source>
         <translation>&amp;Tonleiterfamilie</translation>
     </message>
+    <message>
+        <source>Intervals (e&amp;xtensions)</source>
+        <translation>Intervalle (&amp;Optionstöne)</translation>
+    </message>
+    <message>
+        <source>&amp;Simple</source>
+        <translation>&amp;Einfach</translation>
+    </message>
+    <message>
+        <source>&amp;As the Key&apos;s Scale Writes It</source>
+        <translation>&amp;Wie die Tonleiter der Tonart schreibt</translation>
+    </message>
+    <message>
+        <source>S&amp;pelling</source>
+        <translation>Sc&amp;hreibweise</translation>
+    </message>
 </context>
 <context>
     <name>CPrefsDlg</name>
@@ -355,6 +371,22 @@ und internationalem Recht.</translation>
         <source>Sharp</source>
         <translation>Kreuz</translation>
     </message>
+    <message>
+        <source>major</source>
+        <translation>Dur</translation>
+    </message>
+    <message>
+        <source>harmonic minor</source>
+        <translation>harmonisch Moll</translation>
+    </message>
+    <message>
+        <source>melodic minor</source>
+        <translation>melodisch Moll</translation>
+    </message>
+    <message>
+        <source>%1 %2 drawn as %3 %2</source>
+        <translation>%1 %2 gezeichnet als %3 %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -377,10 +409,6 @@ und internationalem Recht.</translation>
     <message>
         <source>bad style %1: use key or pattern</source>
         <translation>ungültiger Stil %1: erlaubt sind key oder pattern</translation>
-    </message>
-    <message>
-        <source>bad labels %1: use none, notes, degrees or intervals</source>
-        <translation>ungültige Beschriftung %1: erlaubt sind none, notes, degrees oder intervals</translation>
     </message>
     <message>
         <source>bad family %1: use major, harmonic-minor or melodic-minor</source>
@@ -427,12 +455,29 @@ und internationalem Recht.</translation>
         <translation>es lässt sich nur ein Dokument öffnen; angegeben sind %1 und %2</translation>
     </message>
     <message>
+        <source>bad labels %1: use none, notes, degrees, intervals or extensions</source>
+        <translation>ungültige Beschriftung %1: erlaubt sind none, notes, degrees, intervals oder extensions</translation>
+    </message>
+    <message>
+        <source>bad spelling %1: use simple or scale</source>
+        <translation>ungültige Schreibweise %1: erlaubt sind simple oder scale</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 und --%2 können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers and --no-fret-numbers need --text or --export; the window always starts at C natural with the stored preferences</source>
+        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers und --no-fret-numbers brauchen --text oder --export; das Fenster beginnt immer bei C ohne Vorzeichen mit den gespeicherten Einstellungen</translation>
+    </message>
+    <message>
         <source>Usage: varnel [FILE]
        varnel --print [FILE]
-       varnel --text [--key K] [--style key|pattern] [MUSIC OPTIONS]
+       varnel --text [--key K] [--style key|pattern] [MUSIC OPTIONS] [--labels KIND]
        varnel --export FILE.png|FILE.svg|FILE.pdf [--key K] [--style key|pattern]
               [--string N] [--fret N] [--neck N] [--size WxH [--fit]]
-              [--theme light|dark] [MUSIC OPTIONS] [--labels KIND] [--fret-numbers]
+              [--theme light|dark] [MUSIC OPTIONS] [--labels KIND]
+              [--fret-numbers|--no-fret-numbers]
 
 Shows the seven mode patterns of a key on the guitar neck.
 
@@ -449,9 +494,11 @@ Options:
   --size WxH         window size the export stands for (PNG and SVG: the image size)
   --fit              scale the whole drawing into --size (PDF: onto the page)
   --theme THEME      light (default) or dark colours for PNG and SVG
-  --labels KIND      none, notes, degrees or intervals inside the dots (--text:
-                     degrees shows each note&apos;s degree 1 to 7)
-  --fret-numbers     number the marker frets beside the first neck
+  --labels KIND      none, notes, degrees, intervals or extensions inside the
+                     dots (--text: degrees shows each note&apos;s degree 1 to 7; notes,
+                     intervals and extensions print the labels in columns)
+  --fret-numbers     number the marker frets 3 to 21 left of the first neck
+  --no-fret-numbers  no fret numbers, whatever is stored
   --print            print the diagrams to the current printer and exit
   -h, --help         show this help and exit
   -v, --version      show the version and exit
@@ -460,18 +507,25 @@ Music options:
   --family FAMILY    major (default), harmonic-minor or melodic-minor
   --tuning TUNING    standard, drop-d, dadgad, open-d, open-g, half-down,
                      whole-down, or six notes lowest first (&quot;D A D G B E&quot;)
+  --spelling SPELLING
+                     simple (default): each title&apos;s tonic with sharps, or flats
+                     in a flat key; scale: every note as the key&apos;s scale writes it
   --left-handed      mirror the necks: the highest string on the left
+  --right-handed     the lowest string on the left, whatever is stored
+
+Every option not given keeps its stored value; none, major, standard, simple,
+--right-handed and --no-fret-numbers give back the defaults.
 
 Exit status: 0 success, 1 a failure to read or write (the reason is printed),
 2 a bad command line.
 </source>
         <translation>Aufruf: varnel [DATEI]
         varnel --print [DATEI]
-        varnel --text [--key K] [--style key|pattern] [MUSIKOPTIONEN]
+        varnel --text [--key K] [--style key|pattern] [MUSIKOPTIONEN] [--labels ART]
         varnel --export DATEI.png|DATEI.svg|DATEI.pdf [--key K]
                [--style key|pattern] [--string N] [--fret N] [--neck N]
                [--size WxH [--fit]] [--theme light|dark] [MUSIKOPTIONEN]
-               [--labels ART] [--fret-numbers]
+               [--labels ART] [--fret-numbers|--no-fret-numbers]
 
 Zeigt die sieben Modi einer Tonart als Griffmuster auf dem Gitarrenhals.
 
@@ -491,9 +545,12 @@ Optionen:
   --fit              die ganze Zeichnung in --size einpassen (PDF: in die Seite)
   --theme SCHEMA     helle (light, Vorgabe) oder dunkle Farben (dark) für PNG
                      und SVG
-  --labels ART       none, notes, degrees oder intervals in den Punkten (--text:
-                     degrees zeigt die Stufe jedes Tons, 1 bis 7)
-  --fret-numbers     die markierten Bünde neben dem ersten Hals nummerieren
+  --labels ART       none, notes, degrees, intervals oder extensions in den
+                     Punkten (--text: degrees zeigt die Stufe jedes Tons, 1 bis 7;
+                     notes, intervals und extensions stehen in Spalten)
+  --fret-numbers     die markierten Bünde 3 bis 21 links vom ersten Hals
+                     nummerieren
+  --no-fret-numbers  keine Bundnummern, was auch gespeichert ist
   --print            die Diagramme auf dem aktuellen Drucker drucken und beenden
   -h, --help         diese Hilfe zeigen und beenden
   -v, --version      die Version zeigen und beenden
@@ -504,15 +561,19 @@ Musikoptionen:
   --tuning STIMMUNG  standard, drop-d, dadgad, open-d, open-g, half-down,
                      whole-down oder sechs Töne, tiefste Saite zuerst
                      (&quot;D A D G B E&quot;)
+  --spelling SCHREIBUNG
+                     simple (Vorgabe): der Grundton jedes Titels mit Kreuzen,
+                     in einer b-Tonart mit Bs; scale: jeder Ton so, wie die
+                     Tonleiter der Tonart ihn schreibt
   --left-handed      die Hälse für Linkshänder spiegeln: die höchste Saite links
+  --right-handed     die tiefste Saite links, was auch gespeichert ist
+
+Jede nicht angegebene Option behält ihren gespeicherten Wert; none, major,
+standard, simple, --right-handed und --no-fret-numbers stellen die Vorgaben her.
 
 Rückgabewert: 0 Erfolg, 1 ein Fehler beim Lesen oder Schreiben (der Grund wird
 ausgegeben), 2 eine ungültige Befehlszeile.
 </translation>
-    </message>
-    <message>
-        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --left-handed and --fret-numbers need --text or --export; the window always starts at C natural with the stored preferences</source>
-        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --left-handed und --fret-numbers brauchen --text oder --export; das Fenster beginnt immer mit C ohne ♭ oder ♯ und den gespeicherten Einstellungen</translation>
     </message>
     <message>
         <source>--string, --fret and --neck are only for --export</source>
@@ -792,6 +853,18 @@ Werkzeugleiste ein/aus</translation>
 Toggle StatusBar</source>
         <translation>Statusleiste ein- oder ausblenden
 Statusleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>Name each diagram&apos;s tonic by its pitch, sharps unless the key is flat, and its other notes from it
+Simple Spelling</source>
+        <translation>Den Grundton jedes Diagramms nach seiner Tonhöhe benennen, mit Kreuzen außer in b-Tonarten, und die anderen Töne von ihm aus
+Einfache Schreibweise</translation>
+    </message>
+    <message>
+        <source>Name every note as the key&apos;s own scale writes it
+Scale Spelling</source>
+        <translation>Jeden Ton so benennen, wie die Tonleiter der Tonart ihn schreibt
+Schreibweise der Tonleiter</translation>
     </message>
 </context>
 <context>

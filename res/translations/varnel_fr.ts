@@ -228,6 +228,22 @@ national et international.</translation>
         <source>Scale Fa&amp;mily</source>
         <translation>&amp;Famille de gammes</translation>
     </message>
+    <message>
+        <source>Intervals (e&amp;xtensions)</source>
+        <translation>Intervalles (e&amp;xtensions)</translation>
+    </message>
+    <message>
+        <source>&amp;Simple</source>
+        <translation>&amp;Simple</translation>
+    </message>
+    <message>
+        <source>&amp;As the Key&apos;s Scale Writes It</source>
+        <translation>&amp;Comme l&apos;écrit la gamme de la tonalité</translation>
+    </message>
+    <message>
+        <source>S&amp;pelling</source>
+        <translation>&amp;Orthographe</translation>
+    </message>
 </context>
 <context>
     <name>CPrefsDlg</name>
@@ -355,6 +371,22 @@ national et international.</translation>
         <source>Sharp</source>
         <translation>Dièse</translation>
     </message>
+    <message>
+        <source>major</source>
+        <translation>majeur</translation>
+    </message>
+    <message>
+        <source>harmonic minor</source>
+        <translation>mineur harmonique</translation>
+    </message>
+    <message>
+        <source>melodic minor</source>
+        <translation>mineur mélodique</translation>
+    </message>
+    <message>
+        <source>%1 %2 drawn as %3 %2</source>
+        <translation>%1 %2 dessiné comme %3 %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -377,10 +409,6 @@ national et international.</translation>
     <message>
         <source>bad style %1: use key or pattern</source>
         <translation>style %1 incorrect : utilisez key ou pattern</translation>
-    </message>
-    <message>
-        <source>bad labels %1: use none, notes, degrees or intervals</source>
-        <translation>étiquettes %1 incorrectes : utilisez none, notes, degrees ou intervals</translation>
     </message>
     <message>
         <source>bad family %1: use major, harmonic-minor or melodic-minor</source>
@@ -427,12 +455,29 @@ national et international.</translation>
         <translation>un seul document peut être ouvert ; reçu %1 et %2</translation>
     </message>
     <message>
+        <source>bad labels %1: use none, notes, degrees, intervals or extensions</source>
+        <translation>étiquettes %1 incorrectes : utilisez none, notes, degrees, intervals ou extensions</translation>
+    </message>
+    <message>
+        <source>bad spelling %1: use simple or scale</source>
+        <translation>orthographe %1 incorrecte : utilisez simple ou scale</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 cannot be used together</source>
+        <translation>--%1 et --%2 ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers and --no-fret-numbers need --text or --export; the window always starts at C natural with the stored preferences</source>
+        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers et --no-fret-numbers exigent --text ou --export ; la fenêtre commence toujours en do naturel avec les préférences enregistrées</translation>
+    </message>
+    <message>
         <source>Usage: varnel [FILE]
        varnel --print [FILE]
-       varnel --text [--key K] [--style key|pattern] [MUSIC OPTIONS]
+       varnel --text [--key K] [--style key|pattern] [MUSIC OPTIONS] [--labels KIND]
        varnel --export FILE.png|FILE.svg|FILE.pdf [--key K] [--style key|pattern]
               [--string N] [--fret N] [--neck N] [--size WxH [--fit]]
-              [--theme light|dark] [MUSIC OPTIONS] [--labels KIND] [--fret-numbers]
+              [--theme light|dark] [MUSIC OPTIONS] [--labels KIND]
+              [--fret-numbers|--no-fret-numbers]
 
 Shows the seven mode patterns of a key on the guitar neck.
 
@@ -449,9 +494,11 @@ Options:
   --size WxH         window size the export stands for (PNG and SVG: the image size)
   --fit              scale the whole drawing into --size (PDF: onto the page)
   --theme THEME      light (default) or dark colours for PNG and SVG
-  --labels KIND      none, notes, degrees or intervals inside the dots (--text:
-                     degrees shows each note&apos;s degree 1 to 7)
-  --fret-numbers     number the marker frets beside the first neck
+  --labels KIND      none, notes, degrees, intervals or extensions inside the
+                     dots (--text: degrees shows each note&apos;s degree 1 to 7; notes,
+                     intervals and extensions print the labels in columns)
+  --fret-numbers     number the marker frets 3 to 21 left of the first neck
+  --no-fret-numbers  no fret numbers, whatever is stored
   --print            print the diagrams to the current printer and exit
   -h, --help         show this help and exit
   -v, --version      show the version and exit
@@ -460,7 +507,14 @@ Music options:
   --family FAMILY    major (default), harmonic-minor or melodic-minor
   --tuning TUNING    standard, drop-d, dadgad, open-d, open-g, half-down,
                      whole-down, or six notes lowest first (&quot;D A D G B E&quot;)
+  --spelling SPELLING
+                     simple (default): each title&apos;s tonic with sharps, or flats
+                     in a flat key; scale: every note as the key&apos;s scale writes it
   --left-handed      mirror the necks: the highest string on the left
+  --right-handed     the lowest string on the left, whatever is stored
+
+Every option not given keeps its stored value; none, major, standard, simple,
+--right-handed and --no-fret-numbers give back the defaults.
 
 Exit status: 0 success, 1 a failure to read or write (the reason is printed),
 2 a bad command line.
@@ -468,10 +522,11 @@ Exit status: 0 success, 1 a failure to read or write (the reason is printed),
         <translation>Usage : varnel [FICHIER]
         varnel --print [FICHIER]
         varnel --text [--key K] [--style key|pattern] [OPTIONS MUSICALES]
+               [--labels TYPE]
         varnel --export FICHIER.png|FICHIER.svg|FICHIER.pdf [--key K]
                [--style key|pattern] [--string N] [--fret N] [--neck N]
                [--size WxH [--fit]] [--theme light|dark] [OPTIONS MUSICALES]
-               [--labels TYPE] [--fret-numbers]
+               [--labels TYPE] [--fret-numbers|--no-fret-numbers]
 
 Montre les motifs des sept modes d&apos;une tonalité sur le manche de la guitare.
 
@@ -491,9 +546,12 @@ Options :
   --fit              ajuster tout le dessin à --size (PDF : à la page)
   --theme THÈME      couleurs claires (light, par défaut) ou sombres (dark) pour
                      PNG et SVG
-  --labels TYPE      none, notes, degrees ou intervals dans les points (--text :
-                     degrees montre le degré de chaque note, de 1 à 7)
-  --fret-numbers     numéroter les cases repérées à côté du premier manche
+  --labels TYPE      none, notes, degrees, intervals ou extensions dans les
+                     points (--text : degrees montre le degré de chaque note, de
+                     1 à 7 ; notes, intervals et extensions s&apos;écrivent en colonnes)
+  --fret-numbers     numéroter les cases repérées 3 à 21 à gauche du premier
+                     manche
+  --no-fret-numbers  pas de numéros de case, quoi qu&apos;il soit enregistré
   --print            imprimer sur l&apos;imprimante courante et quitter
   -h, --help         afficher cette aide et quitter
   -v, --version      afficher la version et quitter
@@ -506,15 +564,19 @@ Options musicales :
                      standard, drop-d, dadgad, open-d, open-g, half-down,
                      whole-down, ou six notes, la plus grave d&apos;abord
                      (&quot;D A D G B E&quot;)
+  --spelling ORTHOGRAPHE
+                     simple (par défaut) : la tonique de chaque titre avec des
+                     dièses, ou des bémols dans une tonalité à bémols ; scale :
+                     chaque note comme l&apos;écrit la gamme de la tonalité
   --left-handed      inverser les manches pour gaucher : la corde aiguë à gauche
+  --right-handed     la corde grave à gauche, quoi qu&apos;il soit enregistré
+
+Toute option absente garde sa valeur enregistrée ; none, major, standard,
+simple, --right-handed et --no-fret-numbers rendent les valeurs par défaut.
 
 Code de sortie : 0 succès, 1 un échec de lecture ou d&apos;écriture (la raison est
 affichée), 2 une ligne de commande incorrecte.
 </translation>
-    </message>
-    <message>
-        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --left-handed and --fret-numbers need --text or --export; the window always starts at C natural with the stored preferences</source>
-        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --left-handed et --fret-numbers demandent --text ou --export ; la fenêtre s&apos;ouvre toujours en do (C) sans altération, avec les préférences enregistrées</translation>
     </message>
     <message>
         <source>--string, --fret and --neck are only for --export</source>
@@ -794,6 +856,18 @@ Barre d&apos;outils</translation>
 Toggle StatusBar</source>
         <translation>Afficher ou masquer la barre d&apos;état
 Barre d&apos;état</translation>
+    </message>
+    <message>
+        <source>Name each diagram&apos;s tonic by its pitch, sharps unless the key is flat, and its other notes from it
+Simple Spelling</source>
+        <translation>Nommer la tonique de chaque diagramme selon sa hauteur, en dièses sauf dans une tonalité à bémols, et les autres notes à partir d&apos;elle
+Orthographe simple</translation>
+    </message>
+    <message>
+        <source>Name every note as the key&apos;s own scale writes it
+Scale Spelling</source>
+        <translation>Nommer chaque note comme l&apos;écrit la gamme de la tonalité
+Orthographe de la gamme</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,8 @@ private Q_SLOTS:
     void fittedExportIsExactlyTheSize();
     void themes();
     void windowLeavesOtherStylesToQt();
+    void storedOptionsSwitchedOff_data();
+    void storedOptionsSwitchedOff();
 
 private:
     Run RunVarnel(const QStringList& arguments);
@@ -176,6 +178,54 @@ void TestCli::badArgumentsAreRefused_data() {
     QTest::newRow("dark PDF") << QStringList{"--export", "x.pdf", "--theme", "dark"} << "--theme";
     QTest::newRow("long value cut")
         << QStringList{"--text", "--key", QString(300, 'A')} << "\"" + QString(200, 'A') + "...\"";
+    QTest::newRow("spelling") << QStringList{"--text", "--spelling", "fancy"} << "\"fancy\"";
+    QTest::newRow("both hands") << QStringList{"--text", "--left-handed", "--right-handed"}
+                                << "--right-handed";
+    QTest::newRow("numbers on and off")
+        << QStringList{"--text", "--fret-numbers", "--no-fret-numbers"} << "--no-fret-numbers";
+}
+
+void TestCli::storedOptionsSwitchedOff_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("line"); // of the output
+    QTest::addColumn<QString>("text");
+
+    const QByteArray all("[Options]\nLeftHanded=1\nLabels=2\nFamily=1\nTuning0=38\n"
+                         "Spelling=1\nFretNumbers=1\n");
+    // C major, key fixed, standard tuning: fret 1 reads F Bb Eb Ab C F, lowest string first.
+    QTest::newRow("every stored option undone")
+        << all << QStringList{"--text", "--right-handed", "--labels", "none",       "--family",
+                              "major",  "--tuning",       "standard", "--spelling", "simple"}
+        << 1 << " 1 o---@o";
+    // C harmonic minor on D A D G B E, mirrored, after the line that says its Altered bb7
+    // is written from B#.
+    QTest::newRow("stored options kept")
+        << all << QStringList{"--text", "--labels", "none"} << 2 << " 1 o@oo-o";
+    QTest::newRow("notes in columns")
+        << QByteArray() << QStringList{"--text", "--key", "F", "--labels", "notes"} << 1
+        << " 1 F  Bb -  -  C  F";
+    QTest::newRow("intervals in columns")
+        << QByteArray() << QStringList{"--text", "--labels", "intervals"} << 1
+        << " 1 4  -  -  -  1  4";
+    QTest::newRow("scale spelling says what it respelled")
+        << QByteArray()
+        << QStringList{"--text", "--key", "A#", "--style", "pattern", "--spelling", "scale"} << 0
+        << "A# major drawn as Bb major";
+}
+
+void TestCli::storedOptionsSwitchedOff() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, line);
+    QFETCH(QString, text);
+
+    if (!stored.isEmpty()) {
+        WriteSettings(*m_config, stored);
+    }
+    const Run run = RunVarnel(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(Lines(run.out).value(line), text);
 }
 
 void TestCli::badArgumentsAreRefused() {

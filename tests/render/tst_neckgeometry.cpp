@@ -538,13 +538,76 @@ private Q_SLOTS:
         QVERIFY(fill.right * scale >= target.width() && fill.bottom * scale >= target.height());
     }
 
-    void harmonicMinorMeasuresItsOwnTitles() {
-        Pass pass;
+    void minorTitlesFitOneByOne_data() {
+        QTest::addColumn<int>("charWidth");
+        QTest::addColumn<int>("stringSpacing");
+        QTest::addColumn<int>("neckSpacing");
+        QTest::addColumn<QString>("fifthTitle"); // empty: no title at all
+        QTest::addColumn<int>("percent");
+        // The widest tonic ("Cb", two characters) plus a blank must fit 5 strings and a gap.
+        QTest::newRow("full name, smaller") << 7 << 20 << 20 << "C Phrygian Dominant" << 80;
+        QTest::newRow("short form") << 4 << 8 << 10 << "C Phryg. Dom." << 85;
+        QTest::newRow("full size") << 2 << 20 << 20 << "C Phrygian Dominant" << 100;
+        QTest::newRow("nothing fits") << 7 << 1 << 1 << "" << 100;
+    }
+    void minorTitlesFitOneByOne() {
+        QFETCH(int, charWidth);
+        QFETCH(int, stringSpacing);
+        QFETCH(int, neckSpacing);
+        QFETCH(QString, fifthTitle);
+        QFETCH(int, percent);
+        Pass pass(charWidth);
         pass.drawing.m_nFamily = 1;
+        pass.drawing.m_nStringSpacing = stringSpacing;
+        pass.drawing.m_nNeckSpacing = neckSpacing;
         pass.Draw(false);
-        // "C# Phrygian Dominant": 20 characters of 7 units, wider than six strings of 20.
-        QCOMPARE(pass.drawing.m_nTitleWidth, 20 * 7);
-        QVERIFY(pass.drawing.m_bShortTitles);
+        const int room = 5 * stringSpacing + neckSpacing;
+        int scale = 100;
+        QString fifth;
+        for (const CRecordedCall& call : pass.recorder.Calls()) {
+            if (call.kind == Kind::ScaleFont) {
+                scale = call.width;
+            } else if (call.kind == Kind::TextOut) {
+                // Never into the next title, with a blank's width between them.
+                QVERIFY(call.width + charWidth * scale / 100 <= room);
+                if ((call.from.x() - 20) / room == 4) {
+                    fifth = call.text;
+                    QCOMPARE(scale, percent);
+                }
+            }
+        }
+        QCOMPARE(fifth, fifthTitle);
+    }
+
+    void fretNumbersKeepTheirSize_data() {
+        QTest::addColumn<int>("stringSpacing");
+        QTest::addColumn<int>("fretSpacing");
+        QTest::newRow("wide strings") << 30 << 30;
+        QTest::newRow("smallest") << 1 << 1;
+        QTest::newRow("largest") << 1000 << 1000;
+    }
+    void fretNumbersKeepTheirSize() {
+        QFETCH(int, stringSpacing);
+        QFETCH(int, fretSpacing);
+        Pass pass;
+        pass.drawing.m_bFretNumbers = true;
+        pass.drawing.m_labelKind = LabelKind::Notes;
+        pass.drawing.m_nStringSpacing = stringSpacing;
+        pass.drawing.m_nFretSpacing = fretSpacing;
+        pass.Draw(false);
+        const int firstDotLeft = pass.Ellipses().front().rect.left;
+        QStringList drawn;
+        for (const CRecordedCall& call : pass.recorder.CallsOf(Kind::FittedText)) {
+            if (call.fit == CDrawSurface::TextFit::RightAligned) {
+                drawn << call.text;
+                QCOMPARE(call.width, 11);
+                // Room for the number's ink (7 units a character here) and its full height.
+                QVERIFY(call.rect.right - call.rect.left >= 7 * call.text.size());
+                QVERIFY(call.rect.bottom - call.rect.top >= 13);
+                QVERIFY(call.rect.right <= firstDotLeft);
+            }
+        }
+        QCOMPARE(drawn, QStringList({"3", "5", "7", "9", "12", "15", "17", "19", "21"}));
     }
 
     void extentOfTheDefaultDrawing() {

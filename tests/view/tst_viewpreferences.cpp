@@ -93,6 +93,8 @@ private Q_SLOTS:
     void storedViewValuesReadAlone_data();
     void storedViewValuesReadAlone();
     void storedOptionsReadAlone_data();
+    void storedSpelling_data();
+    void storedSpelling();
     void storedOptionsReadAlone();
 };
 
@@ -278,7 +280,7 @@ void TestViewPreferences::storedOptionsReadAlone_data() {
                               << QList<int>{3, 1, 2, 38, 45, 50, 55, 59, 62, 1};
     QTest::newRow("hand 2, family 3") << QByteArray("LeftHanded=2\nFamily=3\nLabels=1")
                                       << QList<int>{1, 0, 0, 40, 45, 50, 55, 59, 64, 0};
-    QTest::newRow("labels 4, fret numbers 2") << QByteArray("Labels=4\nFretNumbers=2\nFamily=1")
+    QTest::newRow("labels 5, fret numbers 2") << QByteArray("Labels=5\nFretNumbers=2\nFamily=1")
                                               << QList<int>{0, 0, 1, 40, 45, 50, 55, 59, 64, 0};
     QTest::newRow("bad strings alone")
         << QByteArray("Tuning0=38\nTuning2=128\nTuning3=127\nTuning4=0\nTuning5=-1\nTuning1=A")
@@ -287,6 +289,24 @@ void TestViewPreferences::storedOptionsReadAlone_data() {
         << QByteArray("Tuning0=1e3\nTuning1=38abc\nTuning2=38.5\nTuning3=0x26\nTuning4= 62\n"
                       "Labels=1x\nFamily=+1\nLeftHanded=1 1\nFretNumbers=01")
         << QList<int>{0, 0, 0, 40, 45, 50, 55, 62, 64, 1};
+}
+
+void TestViewPreferences::storedSpelling_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("spelling");
+    QTest::newRow("scale") << QByteArray("Spelling=1") << 1;
+    QTest::newRow("simple") << QByteArray("Spelling=0") << 0;
+    QTest::newRow("missing") << QByteArray("Labels=1") << 0;
+    QTest::newRow("out of range") << QByteArray("Spelling=2") << 0;
+    QTest::newRow("negative") << QByteArray("Spelling=-1") << 0;
+    QTest::newRow("not a number") << QByteArray("Spelling=x") << 0;
+}
+
+void TestViewPreferences::storedSpelling() {
+    QFETCH(QByteArray, stored);
+    QFETCH(int, spelling);
+    View v("[Options]\n" + stored + "\n");
+    QCOMPARE(static_cast<int>(v.view->m_spelling), spelling);
 }
 
 void TestViewPreferences::storedOptionsReadAlone() {
