@@ -10,8 +10,8 @@ namespace {
 void OnePicture(benchmark::State& state, const CMusicModel& model) {
     for (auto _ : state) {
         for (int i = 0; i < CMusicModel::kModes; ++i) {
-            for (int j = 0; j < CMusicModel::kFrets; ++j) {
-                for (int k = 0; k < CMusicModel::kStrings; ++k) {
+            for (int j = 0; j < CMusicModel::kGuitarFrets; ++j) {
+                for (int k = 0; k < CMusicModel::kGuitarStrings; ++k) {
                     int role = model.GetNoteRole(j + 1, k, i);
                     benchmark::DoNotOptimize(role);
                 }
@@ -55,8 +55,8 @@ void BM_OnePictureOfNoteLabels(benchmark::State& state) {
     model.m_nStyle = static_cast<int>(state.range(0));
     for (auto _ : state) {
         for (int i = 0; i < CMusicModel::kModes; ++i) {
-            for (int j = 0; j < CMusicModel::kFrets; ++j) {
-                for (int k = 0; k < CMusicModel::kStrings; ++k) {
+            for (int j = 0; j < CMusicModel::kGuitarFrets; ++j) {
+                for (int k = 0; k < CMusicModel::kGuitarStrings; ++k) {
                     std::string label = model.GetNoteLabel(LabelKind::Notes, j + 1, k, i);
                     benchmark::DoNotOptimize(label);
                 }

@@ -109,7 +109,7 @@ static_assert(MajorShortNamesArePrefixes());
 static_assert(kFamilyScales[0] == CMusicModel::m_nTonicOffsets);
 
 constexpr bool OpenStringsMatchStandardTuning() {
-    for (std::size_t string = 0; string < CMusicModel::kStrings; ++string) {
+    for (std::size_t string = 0; string < CMusicModel::kGuitarStrings; ++string) {
         if (CMusicModel::kStandardTuning[string] % 12 != CMusicModel::m_nOpenStrings[string]) {
             return false;
         }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <vector>
+#include <vector>
 
 // Which of the four unsupported spellings a key was moved away from; every rule leaves the
 // key natural, and the view uses the rule to move the radio checks.
@@ -54,9 +55,14 @@ struct Respelling {
 class CMusicModel {
 public:
     static constexpr int kModes = 7;
-    static constexpr int kStrings = 6;
-    static constexpr int kFrets = 22;
     static constexpr int kFamilies = 3;
+    // A fretted instrument has 4 to 8 strings and 12 to 24 frets; the guitar 6 and 22.
+    static constexpr int kMinStrings = 4;
+    static constexpr int kMaxStrings = 8;
+    static constexpr int kGuitarStrings = 6;
+    static constexpr int kMinFrets = 12;
+    static constexpr int kMaxFrets = 24;
+    static constexpr int kGuitarFrets = 22;
 
     static constexpr std::array<std::string_view, 7> m_strNoteNames{"C", "D", "E", "F",
                                                                     "G", "A", "B"};
@@ -73,9 +79,9 @@ public:
     };
     // Pitch classes of the open strings, lowest string first (standard tuning E A D G B E).
     // Kept for callers that only know standard tuning; the model itself reads m_nTuning.
-    static constexpr std::array<int, kStrings> m_nOpenStrings{4, 9, 2, 7, 11, 4};
+    static constexpr std::array<int, kGuitarStrings> m_nOpenStrings{4, 9, 2, 7, 11, 4};
     // MIDI note numbers of the open strings in standard tuning, lowest first: E2 A2 D3 G3 B3 E4.
-    static constexpr std::array<int, kStrings> kStandardTuning{40, 45, 50, 55, 59, 64};
+    static constexpr std::array<int, kGuitarStrings> kStandardTuning{40, 45, 50, 55, 59, 64};
     // Under "Keep Pattern Fixed" diagram m starts on degree m of the key's Ionian scale; the
     // minor families walk their own scales the same way.
     static constexpr std::array<int, kModes> m_nTonicOffsets{0, 2, 4, 5, 7, 9, 11};
@@ -85,9 +91,12 @@ public:
     int m_nStyle = 0;      // 0 "Keep Key Fixed", 1 "Keep Pattern Fixed"; other values are kept
     int m_nFamily = 0;     // a ScaleFamily; any other value is shown as Major
     SpellingKind m_spelling = SpellingKind::Simple;
-    // MIDI note numbers of the open strings, lowest string first; only their pitch classes
-    // matter to the diagrams.
-    std::array<int, kStrings> m_nTuning = kStandardTuning;
+    // The instrument: MIDI note numbers of its open strings, lowest string first (4 to 8 of
+    // them; only their pitch classes matter to the diagrams), and its number of frets.
+    std::vector<int> m_nTuning{kStandardTuning.begin(), kStandardTuning.end()};
+    int m_nFrets = kGuitarFrets;
+
+    int StringCount() const { return static_cast<int>(m_nTuning.size()); }
 
     int GetKeyPitch() const;
     // Pitch class 0..11 sounding at a fret of a string under the current tuning.

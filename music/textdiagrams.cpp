@@ -32,8 +32,8 @@ bool WritesLabels(LabelKind kind) {
 std::size_t WidestLabel(const CMusicModel& model, LabelKind kind) {
     std::size_t widest = 1;
     for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
-        for (int fret = 1; fret <= CMusicModel::kFrets; ++fret) {
-            for (int string = 0; string < CMusicModel::kStrings; ++string) {
+        for (int fret = 1; fret <= model.m_nFrets; ++fret) {
+            for (int string = 0; string < model.StringCount(); ++string) {
                 widest = std::max(widest, model.GetNoteLabel(kind, fret, string, mode).size());
             }
         }
@@ -58,14 +58,14 @@ std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOpti
         text += ' ';
         text += model.GetModeName(mode);
         text += '\n';
-        for (int fret = 1; fret <= CMusicModel::kFrets; ++fret) {
+        for (int fret = 1; fret <= model.m_nFrets; ++fret) {
             if (fret < 10) {
                 text += ' ';
             }
             text += std::to_string(fret);
             text += ' ';
-            for (int column = 0; column < CMusicModel::kStrings; ++column) {
-                const int string = options.leftHanded ? CMusicModel::kStrings - 1 - column : column;
+            for (int column = 0; column < model.StringCount(); ++column) {
+                const int string = options.leftHanded ? model.StringCount() - 1 - column : column;
                 if (!labels) {
                     text += CellMark(model, options, fret, string, mode);
                     continue;
@@ -77,7 +77,7 @@ std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOpti
                 if (column > 0) {
                     text += ' ';
                 }
-                if (column + 1 < CMusicModel::kStrings) {
+                if (column + 1 < model.StringCount()) {
                     // The last cell is left unpadded, so no line ends in blanks.
                     cell.resize(width, ' ');
                 }

@@ -8,15 +8,32 @@
 
 namespace {
 
-constexpr std::array<TuningPreset, 7> kPresets{{
-    {"standard", "Standard", CMusicModel::kStandardTuning},
-    {"drop-d", "Drop D", {38, 45, 50, 55, 59, 64}},
-    {"dadgad", "DADGAD", {38, 45, 50, 55, 57, 62}},
-    {"open-d", "Open D", {38, 45, 50, 54, 57, 62}},
-    {"open-g", "Open G", {38, 43, 50, 55, 59, 62}},
-    {"half-down", "Half Step Down", {39, 44, 49, 54, 58, 63}},
-    {"whole-down", "Whole Step Down", {38, 43, 48, 53, 57, 62}},
-}};
+const std::vector<TuningPreset>& Presets() {
+    static const std::vector<TuningPreset> presets{
+        {"standard", "Standard", {40, 45, 50, 55, 59, 64}},
+        {"drop-d", "Drop D", {38, 45, 50, 55, 59, 64}},
+        {"dadgad", "DADGAD", {38, 45, 50, 55, 57, 62}},
+        {"open-d", "Open D", {38, 45, 50, 54, 57, 62}},
+        {"open-g", "Open G", {38, 43, 50, 55, 59, 62}},
+        {"half-down", "Half Step Down", {39, 44, 49, 54, 58, 63}},
+        {"whole-down", "Whole Step Down", {38, 43, 48, 53, 57, 62}},
+        {"7-string", "7-String Guitar", {35, 40, 45, 50, 55, 59, 64}},
+        {"8-string", "8-String Guitar", {30, 35, 40, 45, 50, 55, 59, 64}},
+        {"bass-4", "4-String Bass", {28, 33, 38, 43}},
+        {"bass-5", "5-String Bass", {23, 28, 33, 38, 43}},
+        {"bass-6", "6-String Bass", {23, 28, 33, 38, 43, 48}},
+    };
+    return presets;
+}
+
+// What a note typed without its octave is placed near, by the number of strings.
+const std::vector<int>& ReferenceTuning(std::size_t strings) {
+    const char* id = strings <= 5 ? (strings == 4 ? "bass-4" : "bass-5")
+                     : strings == 6 ? "standard"
+                     : strings == 7 ? "7-string"
+                                    : "8-string";
+    return FindTuningPreset(id)->midi;
+}
 
 constexpr std::array<std::string_view, 12> kSharpNames{"C",  "C#", "D",  "D#", "E",  "F",
                                                        "F#", "G",  "G#", "A",  "A#", "B"};
@@ -88,11 +105,11 @@ std::optional<int> ReadNote(std::string_view entry, int standardMidi) {
 } // namespace
 
 std::span<const TuningPreset> TuningPresets() {
-    return kPresets;
+    return Presets();
 }
 
 const TuningPreset* FindTuningPreset(std::string_view id) {
-    for (const TuningPreset& preset : kPresets) {
+    for (const TuningPreset& preset : Presets()) {
         if (preset.id == id) {
             return &preset;
         }
@@ -101,8 +118,8 @@ const TuningPreset* FindTuningPreset(std::string_view id) {
 }
 
 int TuningPresetIndex(const TuningMidi& midi) {
-    for (std::size_t i = 0; i < kPresets.size(); ++i) {
-        if (kPresets[i].midi == midi) {
+    for (std::size_t i = 0; i < Presets().size(); ++i) {
+        if (Presets()[i].midi == midi) {
             return static_cast<int>(i);
         }
     }
@@ -124,22 +141,21 @@ TuningParse ParseTuning(std::string_view text) {
     const std::vector<std::string_view> entries = SplitAtBlanks(text);
     TuningParse result;
     result.count = entries.size();
-    TuningMidi midi{};
+    const std::vector<int>& reference = ReferenceTuning(entries.size());
+    TuningMidi midi;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        // Past the sixth string there is no standard string to be near; standard's top one
-        // stands in, so extra entries are still checked for the message.
-        const int standard = CMusicModel::kStandardTuning[std::min(i, midi.size() - 1)];
-        const auto note = ReadNote(entries[i], standard);
+        // Past the eighth string there is no string to be near; the top one stands in, so
+        // extra entries are still checked for the message.
+        const auto note = ReadNote(entries[i], reference[std::min(i, reference.size() - 1)]);
         if (!note) {
             result.badEntry = std::string(entries[i]);
             return result;
         }
-        if (i < midi.size()) {
-            midi[i] = *note;
-        }
+        midi.push_back(*note);
     }
-    if (entries.size() == midi.size()) {
-        result.midi = midi;
+    const auto count = static_cast<int>(entries.size());
+    if (count >= CMusicModel::kMinStrings && count <= CMusicModel::kMaxStrings) {
+        result.midi = std::move(midi);
     }
     return result;
 }

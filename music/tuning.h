@@ -8,9 +8,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
-// MIDI note numbers of the six open strings, lowest string first.
-using TuningMidi = std::array<int, CMusicModel::kStrings>;
+// MIDI note numbers of the open strings, lowest string first: 4 to 8 of them.
+using TuningMidi = std::vector<int>;
 
 struct TuningPreset {
     std::string_view id;   // stable key for settings and the command line, e.g. "drop-d"
@@ -18,7 +19,8 @@ struct TuningPreset {
     TuningMidi midi;
 };
 
-// The built-in tunings, standard first.
+// The built-in tunings, standard first: the guitar's, then seven- and eight-string guitars and
+// four-, five- and six-string basses.
 std::span<const TuningPreset> TuningPresets();
 // nullptr when no preset has that id.
 const TuningPreset* FindTuningPreset(std::string_view id);
@@ -30,15 +32,16 @@ std::string FormatTuning(const TuningMidi& midi);
 
 // What came of reading a typed tuning. count is the number of blank-separated entries;
 // badEntry is the first entry that is not a note in MIDI range (empty when all are); midi is
-// set only when there are exactly six entries and all of them were read.
+// set only when there are 4 to 8 entries and all of them were read.
 struct TuningParse {
     std::optional<TuningMidi> midi;
     std::string badEntry;
     std::size_t count = 0;
 };
 
-// Reads six notes lowest string first, such as "D A D G A D" or "D2 A2 D3 G3 A3 D4": a letter
+// Reads 4 to 8 notes lowest string first, such as "D A D G A D" or "B0 E1 A1 D2 G2": a letter
 // A to G in either case, an optional "b", "#", "♭" or "♯", and an optional octave number
-// (C4 is MIDI 60). A note without an octave takes the one nearest to the standard tuning's
-// string at the same place; halfway between two, it takes the lower.
+// (C4 is MIDI 60). A note without an octave takes the one nearest to the string at the same
+// place of the standard instrument with as many strings (bass for 4 and 5, guitar for 6 to 8);
+// halfway between two, it takes the lower.
 TuningParse ParseTuning(std::string_view text);

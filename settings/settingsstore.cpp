@@ -140,8 +140,34 @@ int SettingsStore::ReadIntInRange(const QString& subkey, const QString& valueNam
     return value && *value >= nFirst && *value <= nLast ? *value : nDefault;
 }
 
+std::optional<QString> SettingsStore::ReadText(const QString& subkey,
+                                               const QString& valueName) const {
+    for (const PendingValue& pending : m_pending) {
+        if (pending.subkey == subkey && pending.valueName == valueName) {
+            return pending.text;
+        }
+    }
+    const QString file = FilePath();
+    if (file.isEmpty()) {
+        return std::nullopt;
+    }
+    const CConfFile::Contents contents = CConfFile(file).Read();
+    if (contents.status != CConfFile::Contents::Status::Read) {
+        return std::nullopt;
+    }
+    const std::optional<CIniValue> value = CIniFile(contents.data).Value(subkey, valueName);
+    if (!value || value->kind != CIniValue::Kind::Text || value->text.size() > kMaxValueBytes) {
+        return std::nullopt;
+    }
+    return value->text;
+}
+
 bool SettingsStore::WriteInt(const QString& subkey, const QString& valueName, int nValue) {
-    const QString text = QString::fromStdString(FormatDecimalInt(nValue));
+    return WriteText(subkey, valueName, QString::fromStdString(FormatDecimalInt(nValue)));
+}
+
+bool SettingsStore::WriteText(const QString& subkey, const QString& valueName,
+                              const QString& text) {
     const auto same = [&](const PendingValue& pending) {
         return pending.subkey == subkey && pending.valueName == valueName;
     };

@@ -47,6 +47,12 @@ public:
     // True when the value is in the file now; false when it is kept to be written later.
     bool WriteInt(const QString& subkey, const QString& valueName, int nValue);
 
+    // A value stored as plain text (a list of numbers, say); nothing when it is missing or of
+    // another kind.
+    std::optional<QString> ReadText(const QString& subkey, const QString& valueName) const;
+    // As WriteInt, for text.
+    bool WriteText(const QString& subkey, const QString& valueName, const QString& text);
+
     bool HasPendingWrites() const { return !m_pending.empty(); }
     // Writes everything pending at once, waiting up to nLockWaitMs for the lock; true when
     // nothing is left pending.

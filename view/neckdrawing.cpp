@@ -23,7 +23,7 @@ constexpr int kScreenTitleTop = 20;
 constexpr int kScreenNeckTop = 40;
 constexpr int kPrintTitleTop = 60;
 constexpr int kPrintNeckTop = 80;
-constexpr int kLastFretLine = CMusicModel::kFrets;
+
 // Every fret number has this size; the margin beside the first neck grows to hold them.
 constexpr int kFretNumberPixelSize = 11;
 // Below this share of the pass's font a title is too small to read; a shorter form is drawn.
@@ -154,7 +154,7 @@ std::int64_t CNeckDrawing::LeftMargin(CDrawSurface* pDC, std::int64_t dotRadius)
         return kLeftMargin;
     }
     int widest = 0;
-    for (int j = 0; j < kFrets; ++j) {
+    for (int j = 0; j < m_nFrets; ++j) {
         if (IsNumbered(j)) {
             widest = std::max(widest,
                               pDC->FittedTextWidth(QString::number(j + 1), kFretNumberPixelSize));
@@ -247,7 +247,7 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
     for (int i = 0; i < kModes; ++i) {
         const std::int64_t x = margin + i * P;
         const std::int64_t right = x + 5 * S;
-        for (int j = 0; j < kFrets; ++j) {
+        for (int j = 0; j < m_nFrets; ++j) {
             const std::int64_t top = Y + j * F;
             const std::int64_t bottom = Y + (j + 1) * F;
             const std::int64_t middle = top + F / 2;
@@ -255,10 +255,10 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
             if (j == 0) {
                 pDC->Line(Point(x, Y + 1), Point(right, Y + 1));
             }
-            for (int k = 0; k < kStrings; ++k) {
+            for (int k = 0; k < StringCount(); ++k) {
                 const std::int64_t sx = x + k * S;
                 // A mirrored neck shows the highest string at the left.
-                const int string = m_bLeftHanded ? kStrings - 1 - k : k;
+                const int string = m_bLeftHanded ? StringCount() - 1 - k : k;
                 pDC->Line(Point(sx, top), Point(sx, bottom));
                 const int role = QueryNoteRole(j + 1, string, i);
                 if (role == 0) {
@@ -289,7 +289,7 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
             }
             pDC->SelectBrush(backgroundBrush);
         }
-        const std::int64_t closing = Y + kLastFretLine * F;
+        const std::int64_t closing = Y + m_nFrets * F;
         pDC->Line(Point(x, closing), Point(right, closing));
         if (!fitTitles) {
             pDC->TextOut(Point(x, T), TitleOf(i));
@@ -313,7 +313,7 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
         // numbers gets a taller box around its middle, so every number keeps the one size.
         const std::int64_t numbersRight = margin - R;
         const std::int64_t height = std::max<std::int64_t>(F, kFretNumberPixelSize + 2);
-        for (int j = 0; j < kFrets; ++j) {
+        for (int j = 0; j < m_nFrets; ++j) {
             if (IsNumbered(j)) {
                 const std::int64_t top = Y + j * F + (F - height) / 2;
                 pDC->FittedText(Box(0, top, numbersRight, top + height), QString::number(j + 1),

@@ -42,6 +42,11 @@ public:
     LabelKind m_labelKind = LabelKind::None; // text inside the dots, which then grow to hold it
     bool m_bLeftHanded = false;              // each neck mirrored: highest string on the left
     bool m_bFretNumbers = false;             // marker frets numbered beside the first diagram
+    bool m_bHorizontal = false;  // necks lie across, stacked, nut at the left, as in tablature
+    bool m_bOpenStrings = false; // open strings named and, when in the scale, marked by the nut
+    // The frets shown: rows m_nFirstFret + 1 to m_nLastFret; the nut only when the first is 0.
+    int m_nFirstFret = 0;
+    int m_nLastFret = kGuitarFrets;
 
     // One full pass. clientSize is the size of the view's window, which sets the logical
     // extent even when printing; prcTarget is the device area to cover. Any metrics are drawn

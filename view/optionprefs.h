@@ -15,29 +15,45 @@ struct OptionPrefs {
     static constexpr char kLeftHanded[] = "LeftHanded";   // 0 or 1
     static constexpr char kFamily[] = "Family";           // 0 major, 1 harmonic, 2 melodic minor
     static constexpr char kFretNumbers[] = "FretNumbers"; // 0 or 1
-    // "Tuning0" to "Tuning5": MIDI note numbers of the open strings, lowest first.
-    static constexpr char kTuningPrefix[] = "Tuning";
+    // MIDI note numbers of the open strings, lowest first, blank-separated: "40 45 50 55 59 64".
+    // Without it the six values "Tuning0" to "Tuning5" of earlier versions are read.
+    static constexpr char kTuning[] = "Tuning";
     static constexpr char kSpelling[] = "Spelling"; // 0 simple, 1 as the key's scale writes it
+    static constexpr char kFrets[] = "Frets";       // 12 to 24
+    static constexpr char kOrientation[] = "Orientation"; // 0 vertical, 1 horizontal
+    static constexpr char kOpenStrings[] = "OpenStrings"; // 0 or 1
+    // The frets shown: 0 <= FirstFret < LastFret <= Frets; the nut only when FirstFret is 0.
+    static constexpr char kFirstFret[] = "FirstFret";
+    static constexpr char kLastFret[] = "LastFret";
 
     LabelKind labels = LabelKind::None;
     bool leftHanded = false;
     int family = static_cast<int>(ScaleFamily::Major);
-    TuningMidi tuning = CMusicModel::kStandardTuning;
+    TuningMidi tuning{CMusicModel::kStandardTuning.begin(), CMusicModel::kStandardTuning.end()};
     bool fretNumbers = false;
     SpellingKind spelling = SpellingKind::Simple;
+    int frets = CMusicModel::kGuitarFrets;
+    bool horizontal = false;
+    bool openStrings = false;
+    int firstFret = 0;
+    int lastFret = CMusicModel::kGuitarFrets;
 
     friend bool operator==(const OptionPrefs&, const OptionPrefs&) = default;
 
     // A value that is missing or not exactly a whole number among those allowed reads as its
-    // default, each on its own: one bad string of the tuning leaves the other five as stored.
+    // default, each on its own: a bad tuning gives standard tuning and leaves the rest as
+    // stored; a fret window that does not fit the instrument shows the whole neck.
     static OptionPrefs Load(const SettingsStore& store);
     // Writes only the values that differ from `before`, so that a change never writes back
     // what another window or program may have stored meanwhile.
     void SaveChanges(SettingsStore& store, const OptionPrefs& before) const;
 
-    // The family, tuning and spelling are the model's; labels, hand and fret numbers the
-    // drawing's.
+    // The family, instrument and spelling are the model's; labels, hand, fret numbers, fret
+    // window, orientation and open strings the drawing's.
     void ApplyTo(CMusicModel& model) const;
     void ApplyTo(CNeckDrawing& drawing) const;
     static OptionPrefs Of(const CNeckDrawing& drawing);
+
+    // Whether frets first..last can be shown on an instrument of `frets` frets.
+    static bool IsFretWindow(int first, int last, int frets);
 };

@@ -613,7 +613,8 @@ void TestMainFrame::optionCommands_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("stored");
     QTest::newRow("Left-Handed") << ID_VIEW_LEFT_HANDED << "LeftHanded" << 1;
-    QTest::newRow("Drop D") << ID_VIEW_TUNING_FIRST + 1 << "Tuning0" << 38;
+    // The tuning is one list, whose first number is read here.
+    QTest::newRow("Drop D") << ID_VIEW_TUNING_FIRST + 1 << "Tuning" << 38;
 }
 
 void TestMainFrame::optionCommands() {

@@ -57,8 +57,8 @@ CMusicModel ChosenKey(int natural, int accidental, int style) {
 
 std::set<int> MarkedPitches(const CMusicModel& model, int mode) {
     std::set<int> pitches;
-    for (int string = 0; string < CMusicModel::kStrings; ++string) {
-        for (int fret = 1; fret <= CMusicModel::kFrets; ++fret) {
+    for (int string = 0; string < CMusicModel::kGuitarStrings; ++string) {
+        for (int fret = 1; fret <= CMusicModel::kGuitarFrets; ++fret) {
             if (model.GetNoteRole(fret, string, mode) != 0) {
                 pitches.insert((OpenString(string) + fret) % 12);
             }
@@ -182,8 +182,8 @@ void TestMusicModel::rolesMatchRotatedStepPattern() {
         const std::set<int> scale = ModeScale(keyPitch, style == 0 ? mode : 0);
         const int tonic = style == 0 ? keyPitch : (keyPitch + MajorDegree(mode)) % 12;
         QVERIFY(scale.count(tonic) == 1);
-        for (int string = 0; string < CMusicModel::kStrings; ++string) {
-            for (int fret = 1; fret <= CMusicModel::kFrets; ++fret) {
+        for (int string = 0; string < CMusicModel::kGuitarStrings; ++string) {
+            for (int fret = 1; fret <= CMusicModel::kGuitarFrets; ++fret) {
                 const int pitch = (OpenString(string) + fret) % 12;
                 const int expected = pitch == tonic ? 2 : scale.count(pitch) == 1 ? 1 : 0;
                 const int role = model.GetNoteRole(fret, string, mode);
@@ -215,8 +215,8 @@ void TestMusicModel::patternFixedMovesOnlyTheTonic() {
     model.m_nStyle = 1;
     for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
         std::set<int> tonicPitches;
-        for (int string = 0; string < CMusicModel::kStrings; ++string) {
-            for (int fret = 1; fret <= CMusicModel::kFrets; ++fret) {
+        for (int string = 0; string < CMusicModel::kGuitarStrings; ++string) {
+            for (int fret = 1; fret <= CMusicModel::kGuitarFrets; ++fret) {
                 const int role = model.GetNoteRole(fret, string, mode);
                 QCOMPARE(role != 0, model.GetNoteRole(fret, string, 0) != 0);
                 if (role == 2) {
@@ -312,8 +312,8 @@ void TestMusicModel::strayStyleShowsIonianOnTheKey() {
     QCOMPARE(RootNames(model), Repeat(name));
     for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
         QCOMPARE(MarkedPitches(model, mode), ModeScale(keyPitch, 0));
-        for (int string = 0; string < CMusicModel::kStrings; ++string) {
-            for (int fret = 1; fret <= CMusicModel::kFrets; ++fret) {
+        for (int string = 0; string < CMusicModel::kGuitarStrings; ++string) {
+            for (int fret = 1; fret <= CMusicModel::kGuitarFrets; ++fret) {
                 const bool onKey = (OpenString(string) + fret) % 12 == keyPitch;
                 QCOMPARE(model.GetNoteRole(fret, string, mode) == 2, onKey);
             }
@@ -341,7 +341,7 @@ void TestMusicModel::fretZeroAndTwelveAgree() {
             for (int accidental = -1; accidental <= 1; ++accidental) {
                 const CMusicModel model = ChosenKey(key, accidental, style);
                 for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
-                    for (int string = 0; string < CMusicModel::kStrings; ++string) {
+                    for (int string = 0; string < CMusicModel::kGuitarStrings; ++string) {
                         QCOMPARE(model.GetNoteRole(0, string, mode),
                                  model.GetNoteRole(12, string, mode));
                     }
@@ -360,7 +360,7 @@ void TestMusicModel::fretTwentyTwoWraps() {
     model.m_nKey = 0;
     model.m_nAccidental = 1;
     QCOMPARE(model.GetNoteRole(22, 0, 0), 0);
-    for (int string = 0; string < CMusicModel::kStrings; ++string) {
+    for (int string = 0; string < CMusicModel::kGuitarStrings; ++string) {
         for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
             QCOMPARE(model.GetNoteRole(22, string, mode), model.GetNoteRole(10, string, mode));
         }

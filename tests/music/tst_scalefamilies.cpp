@@ -81,8 +81,8 @@ void TestScaleFamilies::cellsFollowTheStepPatterns() {
     for (int mode = 0; mode < 7; ++mode) {
         const std::vector<int> scale = ModeScale(family, style == 0 ? mode : 0, key);
         const int tonic = style == 1 ? scale[static_cast<std::size_t>(mode)] : key;
-        for (int string = 0; string < 6; ++string) {
-            for (int fret = 0; fret <= CMusicModel::kFrets; ++fret) {
+        for (int string = 0; string < static_cast<int>(tuning.size()); ++string) {
+            for (int fret = 0; fret <= CMusicModel::kGuitarFrets; ++fret) {
                 const int pitch = (tuning[static_cast<std::size_t>(string)] + fret) % 12;
                 const int above = (pitch - tonic + 12) % 12;
                 // The degree counts the scale's notes from the tonic up to this one.
