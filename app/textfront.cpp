@@ -28,5 +28,9 @@ int RunTextFront(const CommandLineOptions& options) {
     text.leftHanded = prefs.leftHanded;
     text.degreeLabels = prefs.labels == LabelKind::Degrees;
     text.labels = prefs.labels;
+    text.horizontal = prefs.horizontal;
+    text.openStrings = prefs.openStrings;
+    text.firstFret = prefs.firstFret;
+    text.lastFret = prefs.lastFret;
     return WriteToStdout(QByteArray::fromStdString(FormatDiagramsAsText(model, text)));
 }

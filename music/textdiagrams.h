@@ -13,6 +13,13 @@ struct TextDiagramOptions {
     // wide as the widest label of all seven diagrams, parted by a blank, '-' off the scale.
     // None and Degrees leave the one-character cells above.
     LabelKind labels = LabelKind::None;
+    // Each diagram as rows of strings, highest string first, frets across, as tablature reads.
+    bool horizontal = false;
+    // A fret 0 line (a column when horizontal) for the open strings.
+    bool openStrings = false;
+    // Frets firstFret + 1 to lastFret; -1 runs to the instrument's last fret.
+    int firstFret = 0;
+    int lastFret = -1;
 };
 
 // The seven diagrams as plain text: per diagram a title line (root and the family's mode name),
