@@ -1,22 +1,12 @@
 #pragma once
 
+#include "layout/layoutbox.h"
 #include "view/neckcolours.h"
 
 #include <QColor>
 #include <QPoint>
 #include <QSize>
 #include <QString>
-
-// A rectangle as a device context takes it: right and bottom lie just outside the figure, so an
-// ellipse (15, 51, 26, 62) covers the pixel columns 15 to 25 and the rows 51 to 61.
-struct CSurfaceRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    friend bool operator==(const CSurfaceRect&, const CSurfaceRect&) = default;
-};
 
 // A solid pen; its width is in logical units, so it scales with the mapping.
 struct CSurfacePen {
@@ -80,11 +70,12 @@ public:
 
     // Small text (a dot's label, a fret number) in the current font family at the largest
     // pixel size from nPixelSize down to a legible floor at which it fits: centred inside the
-    // ellipse that `box` bounds, or right-aligned and centred vertically in `box`. Left out
-    // when it fits at no legible size.
+    // ellipse that `box` bounds, or right-aligned or centred in `box`, centred vertically. Left
+    // out when it fits at no legible size.
     enum class TextFit {
         InEllipse,
         RightAligned,
+        Centred,
     };
     virtual void FittedText(const CSurfaceRect& box, const QString& text, const QColor& colour,
                             int nPixelSize, TextFit fit) = 0;

@@ -34,35 +34,8 @@ int Clamped(std::int64_t value) {
     return static_cast<int>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
 }
 
-QPoint Point(std::int64_t x, std::int64_t y) {
-    return {Clamped(x), Clamped(y)};
-}
-
 CSurfaceRect Box(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
     return {Clamped(left), Clamped(top), Clamped(right), Clamped(bottom)};
-}
-
-// Rows whose fret carries one position marker midway across the neck (frets 3 ... 21).
-bool HasSingleMarker(int nRow) {
-    switch (nRow) {
-    case 2:
-    case 4:
-    case 6:
-    case 8:
-    case 14:
-    case 16:
-    case 18:
-    case 20:
-        return true;
-    default:
-        return false;
-    }
-}
-
-constexpr int kDoubleMarkerRow = 11; // fret 12
-
-bool IsNumbered(int nRow) {
-    return HasSingleMarker(nRow) || nRow == kDoubleMarkerRow;
 }
 
 bool IsMinorFamily(int nFamily) {
@@ -154,10 +127,10 @@ std::int64_t CNeckDrawing::LeftMargin(CDrawSurface* pDC, std::int64_t dotRadius)
         return kLeftMargin;
     }
     int widest = 0;
-    for (int j = 0; j < m_nFrets; ++j) {
-        if (IsNumbered(j)) {
+    for (int fret = m_nFirstFret + 1; fret <= m_nLastFret && pDC != nullptr; ++fret) {
+        if (MarkerCount(fret) > 0) {
             widest = std::max(widest,
-                              pDC->FittedTextWidth(QString::number(j + 1), kFretNumberPixelSize));
+                              pDC->FittedTextWidth(QString::number(fret), kFretNumberPixelSize));
         }
     }
     // A unit of air on either side of the numbers, and none of them under a dot.
@@ -177,6 +150,52 @@ QSize CNeckDrawing::PictureSize(const QFont& font, QPaintDevice* pDevice, bool b
     return {side(extent.right), side(extent.bottom)};
 }
 
+NeckLayoutInput CNeckDrawing::LayoutInput(CDrawSurface* pDC, bool bPrinting) const {
+    NeckLayoutInput input;
+    input.necks = kModes;
+    input.strings = StringCount();
+    input.firstFret = m_nFirstFret;
+    input.lastFret = m_nLastFret;
+    input.stringSpacing = m_nStringSpacing;
+    input.fretSpacing = m_nFretSpacing;
+    input.neckSpacing = m_nNeckSpacing;
+    input.dotRadius = DotRadius();
+    input.inlayRadius = m_nInlayRadius;
+    input.titleTop = bPrinting ? kPrintTitleTop : kScreenTitleTop;
+    input.neckTop = bPrinting ? kPrintNeckTop : kScreenNeckTop;
+    input.horizontal = m_bHorizontal;
+    input.leftHanded = m_bLeftHanded;
+    input.openStrings = m_bOpenStrings;
+    input.fretNumbers = m_bFretNumbers;
+    input.smallTextHeight = kFretNumberPixelSize + 2;
+    // Fret numbers stand beside a vertical neck; a horizontal one has them below.
+    input.leftMargin = static_cast<int>(
+        m_bHorizontal ? kLeftMargin : std::min<std::int64_t>(LeftMargin(pDC, input.dotRadius),
+                                                             std::numeric_limits<int>::max()));
+    if (m_bOpenStrings && pDC != nullptr) {
+        int widest = 0;
+        for (int string = 0; string < StringCount(); ++string) {
+            widest = std::max(widest, pDC->FittedTextWidth(OpenStringName(string, 0),
+                                                           kFretNumberPixelSize));
+        }
+        input.stringNameWidth = widest + 6;
+    }
+    return input;
+}
+
+NeckLayout CNeckDrawing::Layout(const QFont& font, QPaintDevice* pDevice, bool bPrinting) const {
+    CRecordingSurface recorder;
+    recorder.SetFont(font, pDevice);
+    return NeckLayout(LayoutInput(&recorder, bPrinting));
+}
+
+QString CNeckDrawing::OpenStringName(int nString, int nMode) const {
+    // In the neck's scale the open note is named as the scale names it; else as the key would.
+    const std::string inScale = GetNoteLabel(LabelKind::Notes, 0, nString, nMode);
+    return QString::fromStdString(!inScale.empty() ? inScale
+                                                   : PitchName(GetPitchClass(0, nString)));
+}
+
 void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* prcTarget,
                              bool bPrinting) {
     if (pDC == nullptr) {
@@ -190,26 +209,23 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
         pDC->SetTransparentBackground();
     }
 
+    const NeckLayout layout(LayoutInput(pDC, bPrinting));
     const std::int64_t S = m_nStringSpacing;
-    const std::int64_t F = m_nFretSpacing;
-    const std::int64_t N = m_nNeckSpacing;
     const std::int64_t R = DotRadius();
-    const std::int64_t r = m_nInlayRadius;
-
-    const std::int64_t P = 5 * S + N;
+    const std::int64_t room = layout.TitleRoom();
     // The major family's titles are all long or all short, by its widest title, as they
-    // always were; the minor families' much longer names are fitted one by one.
-    const bool fitTitles = IsMinorFamily(m_nFamily);
+    // always were; the minor families' much longer names, and every title of a horizontal
+    // neck, are fitted one by one.
+    const bool fitTitles = IsMinorFamily(m_nFamily) || m_bHorizontal;
     std::array<FittedTitle, kModes> fitted{};
     if (fitTitles) {
-        fitted = FitTitles(pDC, P);
+        fitted = FitTitles(pDC, room);
     } else if (m_nTitleWidth == -1) {
         m_nTitleWidth = pDC->TextWidth(QStringLiteral("C# ") + FullModeName(4));
         if (m_nTitleWidth > 6 * S) {
             m_bShortTitles = true;
         }
     }
-    const std::int64_t margin = LeftMargin(pDC, R);
 
     const CNeckColours colours = bPrinting ? PaperColours() : pDC->ScreenColours();
     const CSurfacePen linePen{colours.line};
@@ -240,59 +256,59 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
     pDC->SetTextColour(colours.title);
     pDC->SetTransparentBackground();
 
-    const std::int64_t T = bPrinting ? kPrintTitleTop : kScreenTitleTop;
-    const std::int64_t Y = bPrinting ? kPrintNeckTop : kScreenNeckTop;
     const int labelPixelSize = static_cast<int>(std::clamp<std::int64_t>(R, 1, 1 << 16));
+    const auto line = [pDC](const LayoutSegment& segment) { pDC->Line(segment.from, segment.to); };
 
     for (int i = 0; i < kModes; ++i) {
-        const std::int64_t x = margin + i * P;
-        const std::int64_t right = x + 5 * S;
-        for (int j = 0; j < m_nFrets; ++j) {
-            const std::int64_t top = Y + j * F;
-            const std::int64_t bottom = Y + (j + 1) * F;
-            const std::int64_t middle = top + F / 2;
-            pDC->Line(Point(x, top), Point(right, top));
-            if (j == 0) {
-                pDC->Line(Point(x, Y + 1), Point(right, Y + 1));
+        const NeckGeometry& neck = layout.Necks().at(static_cast<std::size_t>(i));
+        for (std::size_t j = 0; j < neck.rows.size(); ++j) {
+            const LayoutRow& row = neck.rows[j];
+            line(row.fretLine);
+            if (j == 0 && neck.nut) {
+                line(*neck.nut);
             }
-            for (int k = 0; k < StringCount(); ++k) {
-                const std::int64_t sx = x + k * S;
-                // A mirrored neck shows the highest string at the left.
-                const int string = m_bLeftHanded ? StringCount() - 1 - k : k;
-                pDC->Line(Point(sx, top), Point(sx, bottom));
-                const int role = QueryNoteRole(j + 1, string, i);
+            for (std::size_t k = 0; k < row.cells.size(); ++k) {
+                const LayoutCell& cell = row.cells[k];
+                line(row.strings[k]);
+                const int role = QueryNoteRole(cell.fret, cell.string, i);
                 if (role == 0) {
                     continue;
                 }
                 pDC->SelectPen(role == 2 ? tonicPen : scalePen);
                 pDC->SelectBrush(role == 2 ? tonicBrush : scaleBrush);
-                const CSurfaceRect dot = Box(sx - R + 1, middle - R + 2, sx + R, middle + R + 1);
-                pDC->Ellipse(dot);
+                pDC->Ellipse(cell.dot);
                 if (m_labelKind != LabelKind::None) {
-                    pDC->FittedText(
-                        dot, QString::fromStdString(GetNoteLabel(m_labelKind, j + 1, string, i)),
-                        role == 2 ? tonicLabel : scaleLabel, labelPixelSize,
-                        CDrawSurface::TextFit::InEllipse);
+                    pDC->FittedText(cell.dot,
+                                    QString::fromStdString(
+                                        GetNoteLabel(m_labelKind, cell.fret, cell.string, i)),
+                                    role == 2 ? tonicLabel : scaleLabel, labelPixelSize,
+                                    CDrawSurface::TextFit::InEllipse);
                 }
                 pDC->SelectPen(linePen);
                 pDC->SelectBrush(backgroundBrush);
             }
             pDC->SelectBrush(markerBrush);
-            const auto marker = [&](std::int64_t c) {
-                pDC->Ellipse(Box(c - r + 1, middle, c + r + 1, middle + 2 * r));
-            };
-            if (HasSingleMarker(j)) {
-                marker(x + 2 * S + S / 2);
-            } else if (j == kDoubleMarkerRow) {
-                marker(x + 3 * S + S / 2);
-                marker(x + S + S / 2);
+            for (const CSurfaceRect& marker : row.markers) {
+                pDC->Ellipse(marker);
             }
             pDC->SelectBrush(backgroundBrush);
         }
-        const std::int64_t closing = Y + m_nFrets * F;
-        pDC->Line(Point(x, closing), Point(right, closing));
+        line(neck.closingLine);
+        // An open string in the scale gets a ring beyond the nut, in its role's colour.
+        for (const LayoutCell& cell : neck.openCells) {
+            const int role = QueryNoteRole(0, cell.string, i);
+            if (role != 0) {
+                pDC->SelectPen(role == 2 ? tonicPen : scalePen);
+                pDC->Ellipse(cell.dot);
+                pDC->SelectPen(linePen);
+            }
+        }
+        for (const LayoutStringName& name : neck.stringNames) {
+            pDC->FittedText(name.box, OpenStringName(name.string, i), colours.fretNumber,
+                            kFretNumberPixelSize, CDrawSurface::TextFit::Centred);
+        }
         if (!fitTitles) {
-            pDC->TextOut(Point(x, T), TitleOf(i));
+            pDC->TextOut(neck.title, TitleOf(i));
             continue;
         }
         const FittedTitle& title = fitted.at(static_cast<std::size_t>(i));
@@ -302,25 +318,17 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
         if (title.percent != 100) {
             pDC->ScaleFont(title.percent);
         }
-        pDC->TextOut(Point(x, T), title.text);
+        pDC->TextOut(neck.title, title.text);
         if (title.percent != 100) {
             pDC->ScaleFont(100);
         }
     }
 
-    if (m_bFretNumbers) {
-        // In the margin left of the first neck, clear of its dots. A row too low for the
-        // numbers gets a taller box around its middle, so every number keeps the one size.
-        const std::int64_t numbersRight = margin - R;
-        const std::int64_t height = std::max<std::int64_t>(F, kFretNumberPixelSize + 2);
-        for (int j = 0; j < m_nFrets; ++j) {
-            if (IsNumbered(j)) {
-                const std::int64_t top = Y + j * F + (F - height) / 2;
-                pDC->FittedText(Box(0, top, numbersRight, top + height), QString::number(j + 1),
-                                colours.fretNumber, kFretNumberPixelSize,
-                                CDrawSurface::TextFit::RightAligned);
-            }
-        }
+    for (const LayoutFretNumber& number : layout.FretNumbers()) {
+        pDC->FittedText(number.box, QString::number(number.fret), colours.fretNumber,
+                        kFretNumberPixelSize,
+                        m_bHorizontal ? CDrawSurface::TextFit::Centred
+                                      : CDrawSurface::TextFit::RightAligned);
     }
 
     pDC->RestoreTools();

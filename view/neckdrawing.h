@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layout/necklayout.h"
 #include "music/musicmodel.h"
 
 #include <QFont>
@@ -64,6 +65,13 @@ public:
     // measured by this.
     QSize PictureSize(const QFont& font, QPaintDevice* pDevice, bool bPrinting) const;
 
+    // Where everything of a pass goes, with text measured in `font` on `pDevice` (or in the
+    // printed titles' font): what the view tests a pointer against.
+    NeckLayout Layout(const QFont& font, QPaintDevice* pDevice, bool bPrinting) const;
+
+    // An open string's name as neck nMode spells it.
+    QString OpenStringName(int nString, int nMode) const;
+
     // The mode name of diagram nMode in the current family, in full.
     QString FullModeName(int nMode) const;
 
@@ -88,6 +96,7 @@ private:
     // else nothing. The widest tonic stands in for the real one, so titles keep their form
     // as the key changes.
     std::array<FittedTitle, kModes> FitTitles(CDrawSurface* pDC, std::int64_t room) const;
+    NeckLayoutInput LayoutInput(CDrawSurface* pDC, bool bPrinting) const;
     // x of the first neck: wide enough for the fret numbers, if shown, at their one size.
     std::int64_t LeftMargin(CDrawSurface* pDC, std::int64_t dotRadius) const;
 };

@@ -322,7 +322,9 @@ const CPainterSurface::FittedLayout& CPainterSurface::LayoutFor(const CSurfaceRe
             origin = QPointF(width / 2.0, height / 2.0) - ink.center();
         } else {
             fits = ink.width() <= width && ink.height() <= height;
-            origin = QPointF(width - ink.right(), height / 2.0 - ink.center().y());
+            const double x =
+                fit == TextFit::Centred ? width / 2.0 - ink.center().x() : width - ink.right();
+            origin = QPointF(x, height / 2.0 - ink.center().y());
         }
         if (fits) {
             layout.font = font;
