@@ -52,6 +52,13 @@ Units OpenBand(const NeckLayoutInput& in) {
     return in.openStrings ? Units{in.fretSpacing} : 0;
 }
 
+// From the first string to the inlays: midway across the neck, or with an odd number of strings
+// between the two middle ones rather than on a string, where dots would hide them.
+Units MarkerOffset(int strings, Units S) {
+    const Units middle = ((strings - 1) * S) / 2;
+    return strings % 2 == 0 ? middle : middle - S / 2;
+}
+
 } // namespace
 
 int MarkerCount(int fret) {
@@ -147,7 +154,7 @@ NeckGeometry NeckLayout::LayOutVertical(int neck) const {
             cell.fret = row.fret;
             row.cells.push_back(cell);
         }
-        const Units centre = x + ((n - 1) * S) / 2;
+        const Units centre = x + MarkerOffset(n, S);
         const auto marker = [&](Units c) {
             row.markers.push_back(Box(c - r + 1, middle, c + r + 1, middle + 2 * r));
         };
@@ -164,7 +171,10 @@ NeckGeometry NeckLayout::LayOutVertical(int neck) const {
         for (int k = 0; k < n; ++k) {
             LayoutCell cell = cellAt(k, Y - F);
             cell.fret = 0;
-            geometry.openCells.push_back(cell);
+            // An open string sounds beside the nut; away from it only its name is shown.
+            if (in.firstFret == 0) {
+                geometry.openCells.push_back(cell);
+            }
             const Units sx = x + k * S;
             geometry.stringNames.push_back(
                 {cell.string, Box(sx - S / 2, in.neckTop, sx - S / 2 + std::max<Units>(S, 1),
@@ -220,10 +230,10 @@ NeckGeometry NeckLayout::LayOutHorizontal(int neck) const {
             cell.fret = row.fret;
             row.cells.push_back(cell);
         }
-        const Units centre = top + height / 2;
+        const Units centre = top + height - MarkerOffset(n, S);
         const Units middle = left + F / 2;
         const auto marker = [&](Units c) {
-            row.markers.push_back(Box(middle, c - r + 1, middle + 2 * r, c + r + 1));
+            row.markers.push_back(Box(middle - r + 1, c - r + 1, middle + r + 1, c + r + 1));
         };
         if (MarkerCount(row.fret) == 1) {
             marker(centre);
@@ -241,7 +251,9 @@ NeckGeometry NeckLayout::LayOutHorizontal(int neck) const {
         for (int string = 0; string < n; ++string) {
             LayoutCell cell = cellAt(string, openLeft);
             cell.fret = 0;
-            geometry.openCells.push_back(cell);
+            if (in.firstFret == 0) {
+                geometry.openCells.push_back(cell);
+            }
             const Units y = stringY(string);
             geometry.stringNames.push_back(
                 {string, Box(nameLeft, y - S / 2, nameLeft + names,

@@ -1,6 +1,7 @@
 #include "music/textdiagrams.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -50,6 +51,38 @@ std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOpti
     }
     const bool labels = WritesLabels(options.labels);
     const std::size_t width = labels ? WidestLabel(model, options.labels) : 1;
+    const int strings = model.StringCount();
+    const int last = options.lastFret < 0 ? model.m_nFrets : options.lastFret;
+    std::vector<int> frets;
+    if (options.openStrings && options.firstFret == 0) {
+        frets.push_back(0);
+    }
+    for (int fret = std::max(options.firstFret, 0) + 1; fret <= last; ++fret) {
+        frets.push_back(fret);
+    }
+    const auto cell = [&](int fret, int string, int mode) {
+        if (!labels) {
+            return std::string(1, CellMark(model, options, fret, string, mode));
+        }
+        std::string label = model.GetNoteLabel(options.labels, fret, string, mode);
+        return label.empty() ? std::string("-") : label;
+    };
+    // Cells in a line: one character each run together; labels padded and parted by a blank,
+    // the last one unpadded, so no line ends in blanks.
+    const auto join = [&](const std::vector<std::string>& cells) {
+        std::string line;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            std::string one = cells[i];
+            if (labels && i > 0) {
+                line += ' ';
+            }
+            if (labels && i + 1 < cells.size()) {
+                one.resize(width, ' ');
+            }
+            line += one;
+        }
+        return line;
+    };
     for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
         if (mode > 0) {
             text += '\n';
@@ -58,31 +91,41 @@ std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOpti
         text += ' ';
         text += model.GetModeName(mode);
         text += '\n';
-        for (int fret = 1; fret <= model.m_nFrets; ++fret) {
+        if (options.horizontal) {
+            std::vector<std::string> names;
+            std::size_t nameWidth = 1;
+            for (int string = 0; string < strings; ++string) {
+                std::string name = model.GetNoteLabel(LabelKind::Notes, 0, string, mode);
+                names.push_back(name.empty() ? model.PitchName(model.GetPitchClass(0, string))
+                                             : name);
+                nameWidth = std::max(nameWidth, names.back().size());
+            }
+            for (int string = strings - 1; string >= 0; --string) {
+                std::vector<std::string> cells;
+                for (const int fret : frets) {
+                    cells.push_back(cell(fret, string, mode));
+                }
+                if (options.leftHanded) {
+                    std::reverse(cells.begin(), cells.end());
+                }
+                std::string name = names[static_cast<std::size_t>(string)];
+                name.resize(nameWidth, ' ');
+                text += name + ' ' + join(cells) + '\n';
+            }
+            continue;
+        }
+        for (const int fret : frets) {
             if (fret < 10) {
                 text += ' ';
             }
             text += std::to_string(fret);
             text += ' ';
-            for (int column = 0; column < model.StringCount(); ++column) {
-                const int string = options.leftHanded ? model.StringCount() - 1 - column : column;
-                if (!labels) {
-                    text += CellMark(model, options, fret, string, mode);
-                    continue;
-                }
-                std::string cell = model.GetNoteLabel(options.labels, fret, string, mode);
-                if (cell.empty()) {
-                    cell.push_back('-');
-                }
-                if (column > 0) {
-                    text += ' ';
-                }
-                if (column + 1 < model.StringCount()) {
-                    // The last cell is left unpadded, so no line ends in blanks.
-                    cell.resize(width, ' ');
-                }
-                text += cell;
+            std::vector<std::string> cells;
+            for (int column = 0; column < strings; ++column) {
+                const int string = options.leftHanded ? strings - 1 - column : column;
+                cells.push_back(cell(fret, string, mode));
             }
+            text += join(cells);
             text += '\n';
         }
     }

@@ -23,8 +23,10 @@ struct TextDiagramOptions {
 };
 
 // The seven diagrams as plain text: per diagram a title line (root and the family's mode name),
-// then one line per fret 1 to 22 with the fret number in two columns, a blank, and one character
-// per string, lowest first: '-' not in the scale, 'o' a scale note, '@' the tonic. Diagrams are
-// parted by an empty line. When the scale spelling had to write the key or a diagram from
+// then one line per fret shown (1 to 22 on a guitar; 0 first with open strings) with the fret
+// number in two columns, a blank, and one character per string, lowest first: '-' not in the
+// scale, 'o' a scale note, '@' the tonic. Horizontal, a diagram is one line per string, highest
+// first: the open string's name, a blank, and a character per fret shown, nut side first.
+// Diagrams are parted by an empty line. When the scale spelling had to write the key or a diagram from
 // another name, a first line says so ("A# major drawn as Bb major").
 std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOptions& options = {});
