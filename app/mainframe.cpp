@@ -161,6 +161,13 @@ void CMainFrame::OnCreate() {
     CreateStatusBar();
     connect(m_pView, &CVarnelView::keyChanged, this, &CMainFrame::ShowChecks);
     connect(m_pView, &CVarnelView::layoutChanged, this, &CMainFrame::ShowChecks);
+    connect(m_pView, &CVarnelView::hovered, this, [this](const QString& description) {
+        if (description.isEmpty()) {
+            statusBar()->clearMessage();
+        } else {
+            statusBar()->showMessage(description);
+        }
+    });
     ShowChecks();
 }
 

@@ -286,8 +286,7 @@ void NeckLayout::LayOutFretNumbers() {
         // Below the last neck, clear of its lowest string's dots.
         const Units left = row.strings.front().from.x();
         const Units below = Units{last.frame.bottom} + in.dotRadius;
-        m_fretNumbers.push_back(
-            {row.fret, Box(left, below, left + F, below + in.smallTextHeight)});
+        m_fretNumbers.push_back({row.fret, Box(left, below, left + F, below + in.smallTextHeight)});
     }
 }
 
@@ -324,9 +323,8 @@ std::optional<LayoutHit> NeckLayout::HitTest(QPoint point) const {
 std::optional<int> NeckLayout::TitleAt(QPoint point, int titleHeight) const {
     for (std::size_t i = 0; i < m_necks.size(); ++i) {
         const QPoint corner = m_necks[i].title;
-        const CSurfaceRect band =
-            Box(corner.x(), corner.y(), Units{corner.x()} + TitleRoom(),
-                Units{corner.y()} + std::max(titleHeight, 1));
+        const CSurfaceRect band = Box(corner.x(), corner.y(), Units{corner.x()} + TitleRoom(),
+                                      Units{corner.y()} + std::max(titleHeight, 1));
         if (Contains(band, point)) {
             return static_cast<int>(i);
         }

@@ -69,11 +69,11 @@ struct LayoutStringName {
 };
 
 struct NeckGeometry {
-    QPoint title; // top-left corner of the title
-    CSurfaceRect frame; // the fretted part: strings and frets
+    QPoint title;                     // top-left corner of the title
+    CSurfaceRect frame;               // the fretted part: strings and frets
     std::optional<LayoutSegment> nut; // drawn just inside the first fret line
     std::vector<LayoutRow> rows;
-    LayoutSegment closingLine; // the last fret line
+    LayoutSegment closingLine;         // the last fret line
     std::vector<LayoutCell> openCells; // beyond the nut, by string, with the open-strings option
     std::vector<LayoutStringName> stringNames;
 };

@@ -28,7 +28,7 @@ const std::vector<TuningPreset>& Presets() {
 
 // What a note typed without its octave is placed near, by the number of strings.
 const std::vector<int>& ReferenceTuning(std::size_t strings) {
-    const char* id = strings <= 5 ? (strings == 4 ? "bass-4" : "bass-5")
+    const char* id = strings <= 5   ? (strings == 4 ? "bass-4" : "bass-5")
                      : strings == 6 ? "standard"
                      : strings == 7 ? "7-string"
                                     : "8-string";

@@ -129,8 +129,8 @@ std::int64_t CNeckDrawing::LeftMargin(CDrawSurface* pDC, std::int64_t dotRadius)
     int widest = 0;
     for (int fret = m_nFirstFret + 1; fret <= m_nLastFret && pDC != nullptr; ++fret) {
         if (MarkerCount(fret) > 0) {
-            widest = std::max(widest,
-                              pDC->FittedTextWidth(QString::number(fret), kFretNumberPixelSize));
+            widest =
+                std::max(widest, pDC->FittedTextWidth(QString::number(fret), kFretNumberPixelSize));
         }
     }
     // A unit of air on either side of the numbers, and none of them under a dot.
@@ -169,14 +169,15 @@ NeckLayoutInput CNeckDrawing::LayoutInput(CDrawSurface* pDC, bool bPrinting) con
     input.fretNumbers = m_bFretNumbers;
     input.smallTextHeight = kFretNumberPixelSize + 2;
     // Fret numbers stand beside a vertical neck; a horizontal one has them below.
-    input.leftMargin = static_cast<int>(
-        m_bHorizontal ? kLeftMargin : std::min<std::int64_t>(LeftMargin(pDC, input.dotRadius),
-                                                             std::numeric_limits<int>::max()));
+    input.leftMargin =
+        static_cast<int>(m_bHorizontal ? kLeftMargin
+                                       : std::min<std::int64_t>(LeftMargin(pDC, input.dotRadius),
+                                                                std::numeric_limits<int>::max()));
     if (m_bOpenStrings && pDC != nullptr) {
         int widest = 0;
         for (int string = 0; string < StringCount(); ++string) {
-            widest = std::max(widest, pDC->FittedTextWidth(OpenStringName(string, 0),
-                                                           kFretNumberPixelSize));
+            widest = std::max(
+                widest, pDC->FittedTextWidth(OpenStringName(string, 0), kFretNumberPixelSize));
         }
         input.stringNameWidth = widest + 6;
     }
@@ -197,7 +198,9 @@ QString CNeckDrawing::OpenStringName(int nString, int nMode) const {
 }
 
 void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* prcTarget,
-                             bool bPrinting) {
+                             bool bPrinting, Layers layers) {
+    const bool fixed = layers != Layers::KeyDependent;
+    const bool moving = layers != Layers::Fixed;
     if (pDC == nullptr) {
         return;
     }
@@ -251,13 +254,19 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
         fillWidth = static_cast<std::int64_t>(std::ceil(double(fillWidth) / scale));
         fillHeight = static_cast<std::int64_t>(std::ceil(double(fillHeight) / scale));
     }
-    pDC->FillRect(Box(targetLeft, targetTop, targetLeft + fillWidth, targetTop + fillHeight),
-                  backgroundBrush);
+    if (fixed) {
+        pDC->FillRect(Box(targetLeft, targetTop, targetLeft + fillWidth, targetTop + fillHeight),
+                      backgroundBrush);
+    }
     pDC->SetTextColour(colours.title);
     pDC->SetTransparentBackground();
 
     const int labelPixelSize = static_cast<int>(std::clamp<std::int64_t>(R, 1, 1 << 16));
-    const auto line = [pDC](const LayoutSegment& segment) { pDC->Line(segment.from, segment.to); };
+    const auto line = [pDC, fixed](const LayoutSegment& segment) {
+        if (fixed) {
+            pDC->Line(segment.from, segment.to);
+        }
+    };
 
     for (int i = 0; i < kModes; ++i) {
         const NeckGeometry& neck = layout.Necks().at(static_cast<std::size_t>(i));
@@ -270,7 +279,7 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
             for (std::size_t k = 0; k < row.cells.size(); ++k) {
                 const LayoutCell& cell = row.cells[k];
                 line(row.strings[k]);
-                const int role = QueryNoteRole(cell.fret, cell.string, i);
+                const int role = moving ? QueryNoteRole(cell.fret, cell.string, i) : 0;
                 if (role == 0) {
                     continue;
                 }
@@ -287,13 +296,18 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
                 pDC->SelectPen(linePen);
                 pDC->SelectBrush(backgroundBrush);
             }
-            pDC->SelectBrush(markerBrush);
-            for (const CSurfaceRect& marker : row.markers) {
-                pDC->Ellipse(marker);
+            if (fixed) {
+                pDC->SelectBrush(markerBrush);
+                for (const CSurfaceRect& marker : row.markers) {
+                    pDC->Ellipse(marker);
+                }
+                pDC->SelectBrush(backgroundBrush);
             }
-            pDC->SelectBrush(backgroundBrush);
         }
         line(neck.closingLine);
+        if (!moving) {
+            continue;
+        }
         // An open string in the scale gets a ring beyond the nut, in its role's colour.
         for (const LayoutCell& cell : neck.openCells) {
             const int role = QueryNoteRole(0, cell.string, i);
@@ -324,11 +338,11 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
         }
     }
 
-    for (const LayoutFretNumber& number : layout.FretNumbers()) {
-        pDC->FittedText(number.box, QString::number(number.fret), colours.fretNumber,
-                        kFretNumberPixelSize,
-                        m_bHorizontal ? CDrawSurface::TextFit::Centred
-                                      : CDrawSurface::TextFit::RightAligned);
+    for (const LayoutFretNumber& number :
+         fixed ? layout.FretNumbers() : std::vector<LayoutFretNumber>{}) {
+        pDC->FittedText(
+            number.box, QString::number(number.fret), colours.fretNumber, kFretNumberPixelSize,
+            m_bHorizontal ? CDrawSurface::TextFit::Centred : CDrawSurface::TextFit::RightAligned);
     }
 
     pDC->RestoreTools();

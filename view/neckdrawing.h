@@ -53,7 +53,16 @@ public:
     // extent even when printing; prcTarget is the device area to cover. Any metrics are drawn
     // without overflow: coordinates are worked out in 64 bits and held to a range every device
     // takes.
-    void DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* prcTarget, bool bPrinting);
+    // What a pass draws: everything; only what stays as the key changes (the background, frets,
+    // strings, nut, markers and fret numbers); or only what follows the key (dots, labels,
+    // open-string names and rings, titles).
+    enum class Layers {
+        All,
+        Fixed,
+        KeyDependent,
+    };
+    void DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* prcTarget, bool bPrinting,
+                   Layers layers = Layers::All);
 
     // A printer's or preview's page: the pass scaled from the window's client size onto the
     // usable page rectangle of pInfo, which is then marked as the job's last page.

@@ -61,8 +61,8 @@ QString StoredTuning(const TuningMidi& midi) {
 }
 
 TuningMidi LoadTuning(const SettingsStore& store, TuningMidi tuning) {
-    if (const std::optional<QString> text = store.ReadText(Name(OptionPrefs::kGroup),
-                                                           Name(OptionPrefs::kTuning))) {
+    if (const std::optional<QString> text =
+            store.ReadText(Name(OptionPrefs::kGroup), Name(OptionPrefs::kTuning))) {
         return ParseStoredTuning(*text).value_or(tuning);
     }
     // Earlier versions kept six values of their own, each falling back alone.

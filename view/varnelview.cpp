@@ -7,6 +7,7 @@
 #include "view/neckprefs.h"
 #include "view/zoomsteps.h"
 
+#include <QHelpEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -45,6 +46,8 @@ CVarnelView::CVarnelView(SettingsStore& settings, QPrinter& printer, QWidget* pP
     // read what it shows.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Neck diagrams"));
+    // The note under the pointer is told in the status bar and a tooltip.
+    setMouseTracking(true);
     setAccessibleDescription(TitlesText());
 }
 
@@ -176,6 +179,7 @@ void CVarnelView::MoveChecksForRule(KeyRule rule) {
 
 void CVarnelView::Invalidate() {
     m_sizeDrawing = QSize();
+    m_layout.reset();
     setAccessibleDescription(TitlesText());
     update();
     Q_EMIT invalidated();
@@ -184,10 +188,14 @@ void CVarnelView::Invalidate() {
 
 QString CVarnelView::TitlesText() const {
     QStringList titles;
+    QStringList scales;
     for (int i = 0; i < kModes; ++i) {
-        titles << QString::fromStdString(GetRootName(i)) + QLatin1Char(' ') + FullModeName(i);
+        titles << NeckTitle(i);
+        scales << tr("%1: %2").arg(NeckTitle(i), ScaleText(i));
     }
-    return titles.join(QStringLiteral(", "));
+    // The notes of every neck too, for whoever reads the view without a pointer.
+    return titles.join(QStringLiteral(", ")) + QStringLiteral(". ") +
+           scales.join(QStringLiteral("; "));
 }
 
 QString CVarnelView::RespellingText() const {
@@ -350,6 +358,9 @@ bool CVarnelView::event(QEvent* pEvent) {
     if (pEvent->type() == AccidentalChangedEvent()) {
         OnAccidentalChanged();
         return true;
+    }
+    if (pEvent->type() == QEvent::ToolTip) {
+        return ShowToolTip(static_cast<QHelpEvent*>(pEvent));
     }
     return QWidget::event(pEvent);
 }

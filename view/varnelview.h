@@ -3,14 +3,17 @@
 #include "view/neckdrawing.h"
 #include "view/optionprefs.h"
 #include "view/printframework.h"
+#include "view/screenpass.h"
 #include "view/viewprefs.h"
 
 #include <QEvent>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class CAccidentalButton;
+class QHelpEvent;
 class QPrinter;
 class SettingsStore;
 
@@ -83,6 +86,10 @@ public:
     // program stored it); values this view holds that were not changed there stay.
     void ReloadSettings();
 
+    // What is under a point of the view: "String 5, fret 7: E3, 5th of A Dorian" over a note,
+    // the neck's scale spelled out over a title, else nothing.
+    QString DescriptionAt(QPoint viewPoint) const;
+
     // The diagrams as their titles read, for screen readers: "C Ionian, C Dorian, ...".
     QString TitlesText() const;
     // What the scale spelling wrote from another name than the key's ("A# major drawn as Bb
@@ -100,9 +107,13 @@ Q_SIGNALS:
     void keyChanged();
     // The scale or the size the drawing needs changed.
     void layoutChanged();
+    // The pointer moved onto something else: what DescriptionAt says of it (empty: nothing).
+    void hovered(const QString& description);
 
 protected:
     bool event(QEvent* pEvent) override;
+    void mouseMoveEvent(QMouseEvent* pEvent) override;
+    void leaveEvent(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
     void changeEvent(QEvent* pEvent) override;
     int OnAccidentalChanged();
@@ -115,6 +126,12 @@ private:
     void MoveChecksForRule(KeyRule rule);
     void Invalidate();
     void ApplyOptions(const OptionPrefs& options);
+    const NeckLayout& CurrentLayout() const;
+    bool ShowToolTip(QHelpEvent* pEvent);
+    QString NoteDescription(const LayoutHit& hit) const;
+    QString NeckTitle(int nMode) const;
+    QString ScaleText(int nMode) const;
+    static QString OrdinalDegree(int nDegree);
     // The buttons sit over the first three diagrams at any scale.
     void PlaceButtons();
     void UpdateButtonColours();
@@ -133,5 +150,8 @@ private:
     QSize m_sizeVisible;
     // The buttons' left edges at one pixel per unit, fixed when they are made.
     std::array<long long, 3> m_nButtonLefts{};
-    mutable QSize m_sizeDrawing; // empty until measured after a change
+    mutable QSize m_sizeDrawing;                // empty until measured after a change
+    mutable std::optional<NeckLayout> m_layout; // made when first asked for after a change
+    QString m_strHovered;
+    CScreenPass m_screenPass;
 };

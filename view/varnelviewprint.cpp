@@ -39,20 +39,5 @@ void CVarnelView::OnFilePrintPreview() {
 }
 
 void CVarnelView::OnDraw(QPainter* pDC) {
-    const QRect client = rect();
-    const double scale = ScreenScale();
-    if (scale == 1.0) {
-        CPainterSurface surface(pDC, ScreenColours(palette()));
-        surface.SetDeviceAligned(true);
-        DrawNecks(&surface, client.size(), &client, false);
-        return;
-    }
-    // Zoomed: the pass draws in units of the unzoomed drawing, over as many of them as the
-    // view holds.
-    pDC->scale(scale, scale);
-    const QRect logical(0, 0, static_cast<int>(std::ceil(client.width() / scale)),
-                        static_cast<int>(std::ceil(client.height() / scale)));
-    CPainterSurface surface(pDC, ScreenColours(palette()));
-    surface.SetDeviceAligned(true);
-    DrawNecks(&surface, logical.size(), &logical, false);
+    m_screenPass.Paint(*pDC, *this, rect().size(), ScreenScale(), ScreenColours(palette()));
 }
