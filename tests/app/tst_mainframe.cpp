@@ -619,11 +619,10 @@ void TestMainFrame::optionCommands_data() {
     // The tuning is one list, whose first number is read here.
     QTest::newRow("Drop D") << ID_VIEW_TUNING_FIRST + 1 << "Tuning" << 38;
     QTest::newRow("8-string guitar") << ID_VIEW_TUNING_MORE_FIRST + 1 << "Tuning" << 30;
-    QTest::newRow("6-string bass, the last preset") << ID_VIEW_TUNING_MORE_FIRST + 4 << "Tuning"
-                                                    << 23;
+    QTest::newRow("6-string bass, the last preset")
+        << ID_VIEW_TUNING_MORE_FIRST + 4 << "Tuning" << 23;
     QTest::newRow("Horizontal") << ID_VIEW_ORIENTATION_FIRST + 1 << "Orientation" << 1;
     QTest::newRow("Open Strings") << ID_VIEW_OPEN_STRINGS << "OpenStrings" << 1;
-    QTest::newRow("12 frets") << ID_VIEW_FRETS_FIRST << "Frets" << 12;
     QTest::newRow("24 frets") << ID_VIEW_FRETS_FIRST + 12 << "Frets" << 24;
     // The whole neck stays whole on a longer instrument.
     QTest::newRow("24 frets, last fret shown") << ID_VIEW_FRETS_FIRST + 12 << "LastFret" << 24;

@@ -24,46 +24,34 @@ class TestFretWindowDlg : public QObject {
 private Q_SLOTS:
     void okReadsOrRefuses_data() {
         QTest::addColumn<int>("frets");
-        QTest::addColumn<QString>("entered"); // "first last", or "whole" for the button
-        QTest::addColumn<QString>("window");  // "first-last" read on OK; refused: the one given
-        QTest::addColumn<QString>("named");   // empty: accepted
-        QTest::newRow("frets 5 to 9") << 22 << "5 9"
-                                      << "5-9"
-                                      << "";
-        QTest::newRow("nut and fret 1") << 22 << "0 1"
-                                        << "0-1"
-                                        << "";
-        QTest::newRow("last two of 24") << 24 << "23 24"
-                                        << "23-24"
-                                        << "";
-        QTest::newRow("beyond the instrument stops at its last fret") << 12 << "11 30"
-                                                                      << "11-12"
-                                                                      << "";
-        QTest::newRow("first equal to last") << 22 << "7 7"
-                                             << "3-12"
-                                             << "(7) must be below the last (7)";
-        QTest::newRow("backwards") << 22 << "9 5"
-                                   << "3-12"
+        QTest::addColumn<int>("first"); // -1: the Whole Neck button instead
+        QTest::addColumn<int>("last");
+        QTest::addColumn<QString>("window"); // read on OK; refused: the one given
+        QTest::addColumn<QString>("named");  // empty: accepted
+        QTest::newRow("5 to 9") << 22 << 5 << 9 << "5-9" << QString();
+        QTest::newRow("last two of 24") << 24 << 23 << 24 << "23-24" << QString();
+        QTest::newRow("beyond the neck stops at its end") << 12 << 11 << 30 << "11-12" << QString();
+        QTest::newRow("first equal to last") << 22 << 7 << 7 << "3-12"
+                                             << "(7) must be below";
+        QTest::newRow("backwards") << 22 << 9 << 5 << "3-12"
                                    << "(9) must be below the last (5)";
-        QTest::newRow("whole neck") << 15 << "whole"
-                                    << "0-15"
-                                    << "";
+        QTest::newRow("whole neck") << 15 << -1 << 0 << "0-15" << QString();
     }
     void okReadsOrRefuses() {
         QFETCH(int, frets);
-        QFETCH(QString, entered);
+        QFETCH(int, first);
+        QFETCH(int, last);
         QFETCH(QString, window);
         QFETCH(QString, named);
         CRecordingFretWindowDlg dlg(3, 12, frets);
         dlg.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dlg));
-        if (entered == QLatin1String("whole")) {
+        if (first < 0) {
             QTest::mouseClick(dlg.findChild<QPushButton*>(QStringLiteral("IDC_WHOLE_NECK")),
                               Qt::LeftButton);
         } else {
-            const QStringList values = entered.split(QLatin1Char(' '));
-            dlg.findChild<QSpinBox*>(QStringLiteral("IDC_FIRST_FRET"))->setValue(values[0].toInt());
-            dlg.findChild<QSpinBox*>(QStringLiteral("IDC_LAST_FRET"))->setValue(values[1].toInt());
+            dlg.findChild<QSpinBox*>(QStringLiteral("IDC_FIRST_FRET"))->setValue(first);
+            dlg.findChild<QSpinBox*>(QStringLiteral("IDC_LAST_FRET"))->setValue(last);
         }
         QTest::mouseClick(dlg.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok),
                           Qt::LeftButton);
