@@ -4,8 +4,11 @@
 
 #include "app/terminaltext.h"
 
+#include "settings/decimaltext.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace {
 
@@ -33,16 +36,24 @@ struct Parser {
     QCommandLineOption fretNumbers{QStringLiteral("fret-numbers")};
     QCommandLineOption noFretNumbers{QStringLiteral("no-fret-numbers")};
     QCommandLineOption spelling{QStringLiteral("spelling"), QString(), QStringLiteral("SPELLING")};
+    QCommandLineOption frets{QStringLiteral("frets"), QString(), QStringLiteral("N")};
+    QCommandLineOption fretWindow{QStringLiteral("fret-window"), QString(), QStringLiteral("F-L")};
+    QCommandLineOption orientation{QStringLiteral("orientation"), QString(),
+                                   QStringLiteral("ORIENTATION")};
+    QCommandLineOption openStrings{QStringLiteral("open-strings")};
+    QCommandLineOption noOpenStrings{QStringLiteral("no-open-strings")};
     QCommandLineOption print{QStringLiteral("print")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
 
     Parser() {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({text,        exportFile, key,    style,       stringSpacing, fretSpacing,
-                           neckSpacing, size,       fit,    theme,       labels,        leftHanded,
-                           rightHanded, tuning,     family, fretNumbers, noFretNumbers, spelling,
-                           print,       help,       version});
+        parser.addOptions({text,        exportFile,    key,           style,  stringSpacing,
+                           fretSpacing, neckSpacing,   size,          fit,    theme,
+                           labels,      leftHanded,    rightHanded,   tuning, family,
+                           fretNumbers, noFretNumbers, spelling,      frets,  fretWindow,
+                           orientation, openStrings,   noOpenStrings, print,  help,
+                           version});
         AddQtOptions();
     }
 
@@ -89,7 +100,7 @@ std::optional<QSize> ParseSize(const QString& value) {
     return QSize(width, height);
 }
 
-// A preset's name or six note names, lowest string first.
+// A preset's name or 4 to 8 note names, lowest string first.
 bool ReadTuning(const QString& value, CommandLineOptions& opts) {
     const std::string text = value.toStdString();
     if (const TuningPreset* preset = FindTuningPreset(text)) {
@@ -106,20 +117,89 @@ bool ReadTuning(const QString& value, CommandLineOptions& opts) {
         names << QString::fromLatin1(preset.id.data(), static_cast<qsizetype>(preset.id.size()));
     }
     const QString accepted =
-        CommandLine::tr("use %1, or six note names, lowest string first (for example \"D A D G "
-                        "B E\")")
+        CommandLine::tr("use %1, or 4 to 8 note names, lowest string first (for example \"D A "
+                        "D G B E\" or \"B0 E1 A1 D2 G2\")")
             .arg(names.join(QStringLiteral(", ")));
     if (!parsed.badEntry.empty()) {
         opts.error =
             CommandLine::tr("bad tuning %1: %2 is not a note; %3")
                 .arg(Quoted(value), Quoted(QString::fromStdString(parsed.badEntry)), accepted);
     } else {
-        opts.error = CommandLine::tr("bad tuning %1: it has %2 notes, not 6; %3")
+        opts.error = CommandLine::tr("bad tuning %1: it has %2 notes, not 4 to 8; %3")
                          .arg(Quoted(value))
                          .arg(parsed.count)
                          .arg(accepted);
     }
     return false;
+}
+
+// "5-9" or "all"; the window is checked against the frets in effect later, when they are known.
+bool ReadFretWindow(const QString& value, CommandLineOptions& opts) {
+    if (value == QLatin1String("all")) {
+        opts.fretWindow = CommandLineOptions::FretWindow{};
+        return true;
+    }
+    static const QRegularExpression kWindow(QStringLiteral("^([0-9]{1,9})-([0-9]{1,9})$"));
+    const QRegularExpressionMatch match = kWindow.match(value);
+    if (!match.hasMatch()) {
+        opts.error = CommandLine::tr("bad fret window %1: use FIRST-LAST (for example 5-9), or "
+                                     "all for the whole neck")
+                         .arg(Quoted(value));
+        return false;
+    }
+    const int first = match.captured(1).toInt();
+    const int last = match.captured(2).toInt();
+    const int frets = opts.frets.value_or(CMusicModel::kMaxFrets);
+    if (first >= last) {
+        opts.error = CommandLine::tr("bad fret window %1: the first fret must be below the last")
+                         .arg(Quoted(value));
+        return false;
+    }
+    if (last > frets) {
+        opts.error = opts.frets ? CommandLine::tr("bad fret window %1: the instrument has %2 frets")
+                                      .arg(Quoted(value))
+                                      .arg(frets)
+                                : CommandLine::tr("bad fret window %1: no instrument has more "
+                                                  "than %2 frets")
+                                      .arg(Quoted(value))
+                                      .arg(frets);
+        return false;
+    }
+    opts.fretWindow = CommandLineOptions::FretWindow{first, last};
+    return true;
+}
+
+// The strings, the frets, the window on them and how the necks lie.
+bool ReadInstrument(const Parser& p, CommandLineOptions& opts) {
+    if (p.parser.isSet(p.tuning) && !ReadTuning(p.parser.value(p.tuning), opts)) {
+        return false;
+    }
+    if (p.parser.isSet(p.frets)) {
+        const QString value = p.parser.value(p.frets);
+        opts.frets = ParseWholeDecimalInt(value.toStdString());
+        if (!opts.frets || *opts.frets < CMusicModel::kMinFrets ||
+            *opts.frets > CMusicModel::kMaxFrets) {
+            opts.frets.reset();
+            opts.error = CommandLine::tr("bad frets %1: use a whole number from %2 to %3")
+                             .arg(Quoted(value))
+                             .arg(CMusicModel::kMinFrets)
+                             .arg(CMusicModel::kMaxFrets);
+            return false;
+        }
+    }
+    if (p.parser.isSet(p.fretWindow) && !ReadFretWindow(p.parser.value(p.fretWindow), opts)) {
+        return false;
+    }
+    if (p.parser.isSet(p.orientation)) {
+        const QString value = p.parser.value(p.orientation);
+        if (value != QLatin1String("vertical") && value != QLatin1String("horizontal")) {
+            opts.error = CommandLine::tr("bad orientation %1: use vertical or horizontal")
+                             .arg(Quoted(value));
+            return false;
+        }
+        opts.horizontal = value == QLatin1String("horizontal");
+    }
+    return true;
 }
 
 // Reads the options that shape a picture; returns false with opts.error set on a bad value.
@@ -174,7 +254,7 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
         }
         opts.family = static_cast<int>(families.indexOf(value));
     }
-    if (p.parser.isSet(p.tuning) && !ReadTuning(p.parser.value(p.tuning), opts)) {
+    if (!ReadInstrument(p, opts)) {
         return false;
     }
     if (p.parser.isSet(p.spelling)) {
@@ -194,7 +274,8 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
         const QCommandLineOption& off;
         std::optional<bool>& target;
     } switches[] = {{p.leftHanded, p.rightHanded, opts.leftHanded},
-                    {p.fretNumbers, p.noFretNumbers, opts.fretNumbers}};
+                    {p.fretNumbers, p.noFretNumbers, opts.fretNumbers},
+                    {p.openStrings, p.noOpenStrings, opts.openStrings}};
     for (const auto& option : switches) {
         const bool on = p.parser.isSet(option.on);
         const bool off = p.parser.isSet(option.off);
@@ -236,7 +317,8 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
 
 bool CommandLineOptions::HasOverrides() const {
     return key || style || stringSpacing || fretSpacing || neckSpacing || labels || tuning ||
-           family || leftHanded || fretNumbers || spelling;
+           family || leftHanded || fretNumbers || spelling || frets || horizontal || openStrings ||
+           fretWindow;
 }
 
 CommandLineOptions ParseCommandLine(const QStringList& arguments) {
@@ -320,8 +402,10 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
         p.parser.isSet(p.theme)) {
         opts.error = CommandLine::tr("--key, --style key|pattern, --string, --fret, --neck, "
                                      "--size, --fit, --theme, --labels, --tuning, --family, "
-                                     "--spelling, --left-handed, --right-handed, --fret-numbers "
-                                     "and --no-fret-numbers need --text or --export; "
+                                     "--spelling, --left-handed, --right-handed, --fret-numbers, "
+                                     "--no-fret-numbers, --frets, --fret-window, --orientation, "
+                                     "--open-strings and --no-open-strings need --text or "
+                                     "--export; "
                                      "the window always starts at C natural with the stored "
                                      "preferences");
         return opts;
@@ -336,13 +420,32 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     return opts;
 }
 
-void ApplyCommandLine(const CommandLineOptions& options, OptionPrefs& prefs) {
+QString ApplyCommandLine(const CommandLineOptions& options, OptionPrefs& stored) {
+    OptionPrefs prefs = stored;
     if (options.labels) {
         prefs.labels = *options.labels;
     }
     if (options.tuning) {
         prefs.tuning = *options.tuning;
     }
+    if (options.frets) {
+        prefs.SetFrets(*options.frets);
+    }
+    if (options.fretWindow) {
+        const int first = options.fretWindow->first;
+        const int last = options.fretWindow->last.value_or(prefs.frets);
+        if (!OptionPrefs::IsFretWindow(first, last, prefs.frets)) {
+            // Only the stored fret count can be short of a window the parser let through.
+            return CommandLine::tr("bad fret window %1: the instrument has %2 frets (stored); "
+                                   "give --frets too, or a window within them")
+                .arg(Quoted(QStringLiteral("%1-%2").arg(first).arg(last)))
+                .arg(prefs.frets);
+        }
+        prefs.firstFret = first;
+        prefs.lastFret = last;
+    }
+    prefs.horizontal = options.horizontal.value_or(prefs.horizontal);
+    prefs.openStrings = options.openStrings.value_or(prefs.openStrings);
     if (options.family) {
         prefs.family = *options.family;
     }
@@ -351,6 +454,8 @@ void ApplyCommandLine(const CommandLineOptions& options, OptionPrefs& prefs) {
     if (options.spelling) {
         prefs.spelling = *options.spelling;
     }
+    stored = prefs;
+    return {};
 }
 
 QString CommandLineHelp() {
@@ -392,7 +497,18 @@ QString CommandLineHelp() {
         "Music options:\n"
         "  --family FAMILY    major (default), harmonic-minor or melodic-minor\n"
         "  --tuning TUNING    standard, drop-d, dadgad, open-d, open-g, half-down,\n"
-        "                     whole-down, or six notes lowest first (\"D A D G B E\")\n"
+        "                     whole-down, 7-string, 8-string, bass-4, bass-5, bass-6, or\n"
+        "                     4 to 8 notes lowest first (\"D A D G B E\", \"B0 E1 A1 D2 G2\")\n"
+        "  --frets N          frets of the instrument, 12 to 24 (default 22)\n"
+        "  --fret-window F-L  show frets F to L only, 0 <= F < L <= the frets (the nut\n"
+        "                     only when F is 0); all: the whole neck (default)\n"
+        "  --orientation ORIENTATION\n"
+        "                     vertical (default): the necks side by side; horizontal:\n"
+        "                     stacked, the nut on the left, the lowest string at the\n"
+        "                     bottom as in tablature\n"
+        "  --open-strings     name each open string beside the nut and mark those in\n"
+        "                     the scale\n"
+        "  --no-open-strings  no open strings, whatever is stored\n"
         "  --spelling SPELLING\n"
         "                     simple (default): each title's tonic with sharps, or flats\n"
         "                     in a flat key; scale: every note as the key's scale writes it\n"
@@ -400,7 +516,8 @@ QString CommandLineHelp() {
         "  --right-handed     the lowest string on the left, whatever is stored\n"
         "\n"
         "Every option not given keeps its stored value; none, major, standard, simple,\n"
-        "--right-handed and --no-fret-numbers give back the defaults.\n"
+        "--frets 22, --fret-window all, --orientation vertical, --right-handed,\n"
+        "--no-fret-numbers and --no-open-strings give back the defaults.\n"
         "\n"
         "Exit status: 0 success, 1 a failure to read or write (the reason is printed),\n"
         "2 a bad command line.\n");

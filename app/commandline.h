@@ -34,6 +34,17 @@ struct CommandLineOptions {
     std::optional<bool> leftHanded;  // --left-handed or --right-handed
     std::optional<bool> fretNumbers; // --fret-numbers or --no-fret-numbers
     std::optional<SpellingKind> spelling;
+    std::optional<int> frets;        // --frets N
+    std::optional<bool> horizontal;  // --orientation horizontal or vertical
+    std::optional<bool> openStrings; // --open-strings or --no-open-strings
+    // --fret-window F-L, or "all"; checked against the instrument only once the stored values
+    // are known, since the fret count may come from either.
+    struct FretWindow {
+        int first = 0;
+        std::optional<int> last; // none: up to the instrument's last fret
+        friend bool operator==(const FretWindow&, const FretWindow&) = default;
+    };
+    std::optional<FretWindow> fretWindow;
     QString exportFile;
     std::optional<QSize> size;
     bool fit = false;       // --export: the whole drawing scaled into --size
@@ -47,8 +58,10 @@ struct CommandLineOptions {
 
 CommandLineOptions ParseCommandLine(const QStringList& arguments);
 
-// The stored options with whatever the command line sets laid over them.
-void ApplyCommandLine(const CommandLineOptions& options, OptionPrefs& prefs);
+// The stored options with whatever the command line sets laid over them. Returns one line for
+// stderr (exit status 2) when the result is not a picture that can be drawn: a fret window
+// beyond the frets in effect; prefs are then left as they were.
+QString ApplyCommandLine(const CommandLineOptions& options, OptionPrefs& prefs);
 QString CommandLineHelp();
 QString CommandLineVersion();
 

@@ -20,13 +20,16 @@ class Export {
     Q_DECLARE_TR_FUNCTIONS(Export)
 };
 
-// The stored preferences, then whatever the command line overrides.
-void SetUpDrawing(CNeckDrawing& drawing, const CommandLineOptions& options) {
+// The stored preferences, then whatever the command line overrides. Returns why they cannot
+// be combined, or an empty text.
+QString SetUpDrawing(CNeckDrawing& drawing, const CommandLineOptions& options) {
     SettingsStore store;
     BindSettingsForReading(store);
     LoadNeckPrefs(drawing, store);
     OptionPrefs prefs = OptionPrefs::Load(store);
-    ApplyCommandLine(options, prefs);
+    if (QString refused = ApplyCommandLine(options, prefs); !refused.isEmpty()) {
+        return refused;
+    }
     prefs.ApplyTo(drawing);
     if (options.key) {
         drawing.m_nKey = options.key->key;
@@ -45,6 +48,7 @@ void SetUpDrawing(CNeckDrawing& drawing, const CommandLineOptions& options) {
     if (options.neckSpacing) {
         drawing.m_nNeckSpacing = *options.neckSpacing;
     }
+    return {};
 }
 
 } // namespace
@@ -58,7 +62,10 @@ int RunExport(const CommandLineOptions& options) {
         return kRefused;
     }
     CNeckDrawing drawing;
-    SetUpDrawing(drawing, options);
+    if (const QString refused = SetUpDrawing(drawing, options); !refused.isEmpty()) {
+        ReportError(refused);
+        return kRefused;
+    }
     PictureRequest request;
     request.format = *format;
     request.size = options.size;

@@ -1,6 +1,7 @@
 #include "app/mainframe.h"
 
 #include "app/pictureexport.h"
+#include "dialogs/fretwindowdlg.h"
 #include "dialogs/trace.h"
 #include "dialogs/tuningdlg.h"
 #include "res/images.h"
@@ -49,10 +50,36 @@ constexpr int kKeyPitches[] = {9, 11, 0, 2, 4, 5, 7};
 
 // The presets' names as a translator sees them; the model keeps them in English.
 [[maybe_unused]] constexpr const char* kTuningNames[] = {
-    QT_TRANSLATE_NOOP("Tunings", "Standard"),       QT_TRANSLATE_NOOP("Tunings", "Drop D"),
-    QT_TRANSLATE_NOOP("Tunings", "DADGAD"),         QT_TRANSLATE_NOOP("Tunings", "Open D"),
-    QT_TRANSLATE_NOOP("Tunings", "Open G"),         QT_TRANSLATE_NOOP("Tunings", "Half Step Down"),
-    QT_TRANSLATE_NOOP("Tunings", "Whole Step Down")};
+    QT_TRANSLATE_NOOP("Tunings", "Standard"),
+    QT_TRANSLATE_NOOP("Tunings", "Drop D"),
+    QT_TRANSLATE_NOOP("Tunings", "DADGAD"),
+    QT_TRANSLATE_NOOP("Tunings", "Open D"),
+    QT_TRANSLATE_NOOP("Tunings", "Open G"),
+    QT_TRANSLATE_NOOP("Tunings", "Half Step Down"),
+    QT_TRANSLATE_NOOP("Tunings", "Whole Step Down"),
+    QT_TRANSLATE_NOOP("Tunings", "7-String Guitar"),
+    QT_TRANSLATE_NOOP("Tunings", "8-String Guitar"),
+    QT_TRANSLATE_NOOP("Tunings", "4-String Bass"),
+    QT_TRANSLATE_NOOP("Tunings", "5-String Bass"),
+    QT_TRANSLATE_NOOP("Tunings", "6-String Bass")};
+
+// The six-string presets kept the ids they always had; the rest came later.
+constexpr int kTuningsWithFirstIds = ID_VIEW_LABELS_EXTENSIONS - ID_VIEW_TUNING_FIRST;
+
+int TuningCommand(std::size_t nPreset) {
+    const int preset = static_cast<int>(nPreset);
+    return preset < kTuningsWithFirstIds
+               ? ID_VIEW_TUNING_FIRST + preset
+               : ID_VIEW_TUNING_MORE_FIRST + preset - kTuningsWithFirstIds;
+}
+
+// The Tuning menu's sections: guitar tunings, guitars of more strings, basses.
+int TuningSection(const TuningPreset& preset) {
+    if (preset.id.starts_with("bass-")) {
+        return 2;
+    }
+    return preset.midi.size() > static_cast<std::size_t>(CMusicModel::kGuitarStrings) ? 1 : 0;
+}
 
 QString TuningName(const TuningPreset& preset) {
     const std::string name(preset.name);
@@ -292,24 +319,21 @@ void CMainFrame::CreateOptionActions() {
         connect(action, &QAction::triggered, this,
                 [this, family] { ChangeOptions([family](OptionPrefs& o) { o.family = family; }); });
     }
-    QStringList tunings;
-    for (const TuningPreset& preset : TuningPresets()) {
-        tunings << TuningName(preset);
+    auto* presets = new QActionGroup(this);
+    for (std::size_t i = 0; i < TuningPresets().size(); ++i) {
+        const TuningPreset& preset = TuningPresets()[i];
+        QAction* action = AddCommand(TuningCommand(i), TuningName(preset));
+        action->setCheckable(true);
+        presets->addAction(action);
+        connect(action, &QAction::triggered, this, [this, midi = preset.midi] {
+            ChangeOptions([midi](OptionPrefs& o) { o.tuning = midi; });
+        });
     }
-    QActionGroup* presets = AddChoice(ID_VIEW_TUNING_FIRST, tunings);
     QAction* custom = AddCommand(ID_VIEW_TUNING_CUSTOM, tr("&Custom..."));
     custom->setCheckable(true);
     presets->addAction(custom);
-    for (QAction* action : presets->actions()) {
-        const int index = action->data().toInt() - ID_VIEW_TUNING_FIRST;
-        if (action == custom) {
-            connect(action, &QAction::triggered, this, &CMainFrame::OnCustomTuning);
-            continue;
-        }
-        const TuningMidi midi = TuningPresets()[static_cast<std::size_t>(index)].midi;
-        connect(action, &QAction::triggered, this,
-                [this, midi] { ChangeOptions([midi](OptionPrefs& o) { o.tuning = midi; }); });
-    }
+    connect(custom, &QAction::triggered, this, &CMainFrame::OnCustomTuning);
+    CreateInstrumentActions();
     QAction* leftHanded = AddCommand(ID_VIEW_LEFT_HANDED, tr("&Left-Handed"));
     leftHanded->setCheckable(true);
     connect(leftHanded, &QAction::triggered, this, [this](bool checked) {
@@ -319,6 +343,47 @@ void CMainFrame::CreateOptionActions() {
     fretNumbers->setCheckable(true);
     connect(fretNumbers, &QAction::triggered, this, [this](bool checked) {
         ChangeOptions([checked](OptionPrefs& o) { o.fretNumbers = checked; });
+    });
+}
+
+void CMainFrame::CreateInstrumentActions() {
+    auto* frets = new QActionGroup(this);
+    for (int n = CMusicModel::kMinFrets; n <= CMusicModel::kMaxFrets; ++n) {
+        QAction* action =
+            AddCommand(ID_VIEW_FRETS_FIRST + n - CMusicModel::kMinFrets, QString::number(n));
+        action->setCheckable(true);
+        action->setStatusTip(tr("Draw necks of %1 frets").arg(n));
+        frets->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, n] { ChangeOptions([n](OptionPrefs& o) { o.SetFrets(n); }); });
+    }
+    auto* window = new QActionGroup(this);
+    QAction* whole = AddCommand(ID_VIEW_WHOLE_NECK, tr("&Whole Neck"));
+    whole->setCheckable(true);
+    window->addAction(whole);
+    connect(whole, &QAction::triggered, this, [this] {
+        ChangeOptions([](OptionPrefs& o) {
+            o.firstFret = 0;
+            o.lastFret = o.frets;
+        });
+    });
+    QAction* fretWindow = AddCommand(ID_VIEW_FRET_WINDOW, tr("&Fret Window..."));
+    fretWindow->setCheckable(true);
+    window->addAction(fretWindow);
+    connect(fretWindow, &QAction::triggered, this, &CMainFrame::OnFretWindow);
+
+    const QActionGroup* orientations =
+        AddChoice(ID_VIEW_ORIENTATION_FIRST, {tr("&Vertical"), tr("&Horizontal")});
+    for (QAction* action : orientations->actions()) {
+        const bool horizontal = action->data().toInt() != ID_VIEW_ORIENTATION_FIRST;
+        connect(action, &QAction::triggered, this, [this, horizontal] {
+            ChangeOptions([horizontal](OptionPrefs& o) { o.horizontal = horizontal; });
+        });
+    }
+    QAction* openStrings = AddCommand(ID_VIEW_OPEN_STRINGS, tr("Open Strin&gs"));
+    openStrings->setCheckable(true);
+    connect(openStrings, &QAction::triggered, this, [this](bool checked) {
+        ChangeOptions([checked](OptionPrefs& o) { o.openStrings = checked; });
     });
 }
 
@@ -334,6 +399,19 @@ void CMainFrame::OnCustomTuning() {
     if (dlg.exec() == QDialog::Accepted) {
         ChangeOptions([&dlg](OptionPrefs& o) { o.tuning = dlg.Tuning(); });
     }
+    ShowChecks();
+}
+
+void CMainFrame::OnFretWindow() {
+    const CVarnelView& view = *m_pView;
+    CFretWindowDlg dlg(view.m_nFirstFret, view.m_nLastFret, view.m_nFrets, this);
+    if (dlg.exec() == QDialog::Accepted) {
+        ChangeOptions([&dlg](OptionPrefs& o) {
+            o.firstFret = dlg.FirstFret();
+            o.lastFret = dlg.LastFret();
+        });
+    }
+    // A cancelled dialog leaves the check where the window is.
     ShowChecks();
 }
 
@@ -363,7 +441,15 @@ void CMainFrame::ShowChecks() {
         family->setChecked(true);
     }
     const int preset = TuningPresetIndex(view.m_nTuning);
-    Action(preset >= 0 ? ID_VIEW_TUNING_FIRST + preset : ID_VIEW_TUNING_CUSTOM)->setChecked(true);
+    Action(preset >= 0 ? TuningCommand(static_cast<std::size_t>(preset)) : ID_VIEW_TUNING_CUSTOM)
+        ->setChecked(true);
+    if (QAction* frets = Action(ID_VIEW_FRETS_FIRST + view.m_nFrets - CMusicModel::kMinFrets)) {
+        frets->setChecked(true);
+    }
+    const bool wholeNeck = view.m_nFirstFret == 0 && view.m_nLastFret == view.m_nFrets;
+    Action(wholeNeck ? ID_VIEW_WHOLE_NECK : ID_VIEW_FRET_WINDOW)->setChecked(true);
+    Action(ID_VIEW_ORIENTATION_FIRST + (view.m_bHorizontal ? 1 : 0))->setChecked(true);
+    Action(ID_VIEW_OPEN_STRINGS)->setChecked(view.m_bOpenStrings);
     Action(ID_VIEW_LEFT_HANDED)->setChecked(view.m_bLeftHanded);
     Action(ID_VIEW_FRET_NUMBERS)->setChecked(view.m_bFretNumbers);
     // A key or diagram the scale spelling writes from another name says so until the next
@@ -465,12 +551,26 @@ void CMainFrame::CreateMenus() {
     }
     QMenu* tuning = viewMenu->addMenu(tr("T&uning"));
     for (std::size_t i = 0; i < TuningPresets().size(); ++i) {
-        tuning->addAction(Action(ID_VIEW_TUNING_FIRST + static_cast<int>(i)));
+        if (i > 0 && TuningSection(TuningPresets()[i]) != TuningSection(TuningPresets()[i - 1])) {
+            tuning->addSeparator();
+        }
+        tuning->addAction(Action(TuningCommand(i)));
     }
     tuning->addSeparator();
     tuning->addAction(Action(ID_VIEW_TUNING_CUSTOM));
+    QMenu* frets = viewMenu->addMenu(tr("F&rets"));
+    for (int n = CMusicModel::kMinFrets; n <= CMusicModel::kMaxFrets; ++n) {
+        frets->addAction(Action(ID_VIEW_FRETS_FIRST + n - CMusicModel::kMinFrets));
+    }
+    frets->addSeparator();
+    frets->addAction(Action(ID_VIEW_WHOLE_NECK));
+    frets->addAction(Action(ID_VIEW_FRET_WINDOW));
+    QMenu* orientation = viewMenu->addMenu(tr("Ori&entation"));
+    orientation->addAction(Action(ID_VIEW_ORIENTATION_FIRST));
+    orientation->addAction(Action(ID_VIEW_ORIENTATION_FIRST + 1));
     viewMenu->addAction(Action(ID_VIEW_LEFT_HANDED));
     viewMenu->addAction(Action(ID_VIEW_FRET_NUMBERS));
+    viewMenu->addAction(Action(ID_VIEW_OPEN_STRINGS));
 
     menuBar()->addMenu(tr("&Help"))->addAction(Action(ID_APP_ABOUT));
 }

@@ -81,7 +81,9 @@ private:
     void CreateOptionActions();
     void ShowChecks();
     void ChangeOptions(const std::function<void(OptionPrefs&)>& change);
+    void CreateInstrumentActions();
     void OnCustomTuning();
+    void OnFretWindow();
 
     SettingsStore& m_settings;
     QPrinter& m_printer;

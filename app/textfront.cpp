@@ -9,6 +9,12 @@
 #include "view/neckprefs.h"
 #include "view/optionprefs.h"
 
+namespace {
+
+constexpr int kRefused = 2;
+
+} // namespace
+
 int RunTextFront(const CommandLineOptions& options) {
     SettingsStore store;
     BindSettingsForReading(store);
@@ -22,7 +28,10 @@ int RunTextFront(const CommandLineOptions& options) {
         model.NormaliseKey();
     }
     OptionPrefs prefs = OptionPrefs::Load(store);
-    ApplyCommandLine(options, prefs);
+    if (const QString refused = ApplyCommandLine(options, prefs); !refused.isEmpty()) {
+        ReportError(refused);
+        return kRefused;
+    }
     prefs.ApplyTo(model);
     TextDiagramOptions text;
     text.leftHanded = prefs.leftHanded;

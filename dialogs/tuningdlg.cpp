@@ -11,8 +11,9 @@ CTuningDlg::CTuningDlg(const TuningMidi& current, QWidget* pParent)
     , m_tuning(current) {
     setWindowTitle(tr("Custom Tuning"));
     auto* layout = new QVBoxLayout(this);
-    auto* prompt =
-        new QLabel(tr("Six notes, &lowest string first (for example D A D G B E):"), this);
+    auto* prompt = new QLabel(tr("4 to 8 notes, &lowest string first (for example D A D G B E, or "
+                                 "B0 E1 A1 D2 G2 for a five-string bass):"),
+                              this);
     m_pEdit = new QLineEdit(QString::fromStdString(FormatTuning(current)), this);
     m_pEdit->setObjectName(QStringLiteral("IDC_TUNING"));
     prompt->setBuddy(m_pEdit);
@@ -39,7 +40,7 @@ void CTuningDlg::accept() {
                               "optional b or #, and an optional octave number.")
                                .arg(QString::fromStdString(parsed.badEntry)));
     } else {
-        ReportInvalidEntry(tr("Enter six note names, one per string, lowest string first; "
+        ReportInvalidEntry(tr("Enter 4 to 8 note names, one per string, lowest string first; "
                               "this has %n note(s).",
                               nullptr, static_cast<int>(parsed.count)));
     }

@@ -6,8 +6,8 @@
 
 class QLineEdit;
 
-// Asks for a tuning of six notes, lowest string first. OK reads them; an entry that is not a
-// note, or a count other than six, is refused with a message that names it, and the dialog
+// Asks for a tuning of 4 to 8 notes, lowest string first. OK reads them; an entry that is not
+// a note, or a count outside 4 to 8, is refused with a message that names it, and the dialog
 // stays open with the text as typed.
 class CTuningDlg : public QDialog {
     Q_OBJECT

@@ -41,6 +41,13 @@ constexpr int ID_VIEW_TUNING_FIRST = 32797; // to 32803: the tuning presets
 // The label kind that came after the ids above were taken.
 constexpr int ID_VIEW_LABELS_EXTENSIONS = 32804;
 constexpr int ID_VIEW_SPELLING_FIRST = 32805; // to 32806: simple, as the key's scale writes it
+// The presets after the six-string guitar's, which found the ids above taken.
+constexpr int ID_VIEW_TUNING_MORE_FIRST = 32807; // to 32811: 7- and 8-string, 4- to 6-string bass
+constexpr int ID_VIEW_ORIENTATION_FIRST = 32812; // to 32813: vertical, horizontal
+constexpr int ID_VIEW_OPEN_STRINGS = 32814;
+constexpr int ID_VIEW_WHOLE_NECK = 32815;
+constexpr int ID_VIEW_FRET_WINDOW = 32816;
+constexpr int ID_VIEW_FRETS_FIRST = 32817; // to 32829: instruments of 12 to 24 frets
 
 // Commands whose numbers come from the application framework.
 constexpr int ID_FILE_NEW = 57600;

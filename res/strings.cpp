@@ -47,7 +47,19 @@ constexpr Entry kStrings[] = {
      QT_TRANSLATE_NOOP("Strings", "Name every note as the key's own scale writes it\nScale "
                                   "Spelling")},
     {ID_VIEW_TUNING_CUSTOM,
-     QT_TRANSLATE_NOOP("Strings", "Tune the six strings to notes of your own\nCustom Tuning")},
+     QT_TRANSLATE_NOOP("Strings", "Tune 4 to 8 strings to notes of your own\nCustom Tuning")},
+    {ID_VIEW_ORIENTATION_FIRST,
+     QT_TRANSLATE_NOOP("Strings", "Stand the necks side by side, the nut at the top\nVertical")},
+    {ID_VIEW_ORIENTATION_FIRST + 1,
+     QT_TRANSLATE_NOOP("Strings", "Lay the necks one above the other, the nut on the left and the "
+                                  "lowest string at the bottom, as in tablature\nHorizontal")},
+    {ID_VIEW_OPEN_STRINGS,
+     QT_TRANSLATE_NOOP("Strings", "Name each open string beside the nut and mark those in the "
+                                  "scale\nOpen Strings")},
+    {ID_VIEW_WHOLE_NECK,
+     QT_TRANSLATE_NOOP("Strings", "Show every fret from the nut to the last\nWhole Neck")},
+    {ID_VIEW_FRET_WINDOW,
+     QT_TRANSLATE_NOOP("Strings", "Show only the frets from one to another\nFret Window")},
     {ID_EDIT_PREFERENCES, QT_TRANSLATE_NOOP("Strings", "Preferences\nPreferences")},
     {ID_FILE_PRINT_SETUP,
      QT_TRANSLATE_NOOP("Strings", "Change the printer and printing options\nPrint Setup")},

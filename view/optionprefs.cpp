@@ -120,6 +120,15 @@ bool OptionPrefs::IsFretWindow(int first, int last, int frets) {
     return first >= 0 && first < last && last <= frets;
 }
 
+void OptionPrefs::SetFrets(int nFrets) {
+    const bool wholeNeck = firstFret == 0 && lastFret == frets;
+    frets = nFrets;
+    if (wholeNeck || !IsFretWindow(firstFret, lastFret, frets)) {
+        firstFret = 0;
+        lastFret = frets;
+    }
+}
+
 void OptionPrefs::ApplyTo(CMusicModel& model) const {
     model.m_nFamily = family;
     model.m_nTuning = tuning;

@@ -56,4 +56,7 @@ struct OptionPrefs {
 
     // Whether frets first..last can be shown on an instrument of `frets` frets.
     static bool IsFretWindow(int first, int last, int frets);
+    // A new fret count: a player who saw the whole neck goes on seeing the whole neck, and a
+    // window the new neck is too short for gives way to the whole neck too.
+    void SetFrets(int nFrets);
 };

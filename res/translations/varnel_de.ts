@@ -47,6 +47,33 @@ und internationalem Recht.</translation>
     </message>
 </context>
 <context>
+    <name>CFretWindowDlg</name>
+    <message>
+        <source>Fret Window</source>
+        <translation>Bundbereich</translation>
+    </message>
+    <message>
+        <source>&amp;First fret (0 is the nut):</source>
+        <translation>&amp;Erster Bund (0 ist der Sattel):</translation>
+    </message>
+    <message>
+        <source>&amp;Last fret (up to %1):</source>
+        <translation>&amp;Letzter Bund (bis %1):</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Neck</source>
+        <translation>&amp;Ganzer Hals</translation>
+    </message>
+    <message>
+        <source>The first fret (%1) must be below the last (%2).</source>
+        <translation>Der erste Bund (%1) muss unter dem letzten (%2) liegen.</translation>
+    </message>
+    <message>
+        <source>Varnel</source>
+        <translation>Varnel</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;Flat</source>
@@ -244,6 +271,38 @@ und internationalem Recht.</translation>
         <source>S&amp;pelling</source>
         <translation>Sc&amp;hreibweise</translation>
     </message>
+    <message>
+        <source>Draw necks of %1 frets</source>
+        <translation>Hälse mit %1 Bünden zeichnen</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Neck</source>
+        <translation>&amp;Ganzer Hals</translation>
+    </message>
+    <message>
+        <source>&amp;Fret Window...</source>
+        <translation>&amp;Bundbereich...</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical</source>
+        <translation>&amp;Senkrecht</translation>
+    </message>
+    <message>
+        <source>&amp;Horizontal</source>
+        <translation>&amp;Waagerecht</translation>
+    </message>
+    <message>
+        <source>Open Strin&amp;gs</source>
+        <translation>L&amp;eere Saiten</translation>
+    </message>
+    <message>
+        <source>F&amp;rets</source>
+        <translation>Bün&amp;de</translation>
+    </message>
+    <message>
+        <source>Ori&amp;entation</source>
+        <translation>&amp;Ausrichtung</translation>
+    </message>
 </context>
 <context>
     <name>CPrefsDlg</name>
@@ -315,23 +374,23 @@ und internationalem Recht.</translation>
         <translation>Eigene Stimmung</translation>
     </message>
     <message>
-        <source>Six notes, &amp;lowest string first (for example D A D G B E):</source>
-        <translation>Sechs Töne, &amp;tiefste Saite zuerst (zum Beispiel D A D G B E):</translation>
-    </message>
-    <message>
         <source>“%1” is not a note name. Use a letter A to G with an optional b or #, and an optional octave number.</source>
         <translation>„%1“ ist kein Tonname. Erlaubt ist ein Buchstabe von A bis G (den Ton H schreibt man hier B), optional mit b oder # und einer Oktavzahl.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Enter six note names, one per string, lowest string first; this has %n note(s).</source>
-        <translation>
-            <numerusform>Bitte sechs Tonnamen eingeben, einen je Saite, tiefste Saite zuerst; dies ist %n Ton.</numerusform>
-            <numerusform>Bitte sechs Tonnamen eingeben, einen je Saite, tiefste Saite zuerst; dies sind %n Töne.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Varnel</source>
         <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>4 to 8 notes, &amp;lowest string first (for example D A D G B E, or B0 E1 A1 D2 G2 for a five-string bass):</source>
+        <translation>4 bis 8 Töne, &amp;tiefste Saite zuerst (zum Beispiel D A D G B E, oder B0 E1 A1 D2 G2 für einen fünfsaitigen Bass):</translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter 4 to 8 note names, one per string, lowest string first; this has %n note(s).</source>
+        <translation>
+            <numerusform>Bitte 4 bis 8 Tonnamen eingeben, einen je Saite, tiefste Saite zuerst; dies ist %n Ton.</numerusform>
+            <numerusform>Bitte 4 bis 8 Tonnamen eingeben, einen je Saite, tiefste Saite zuerst; dies sind %n Töne.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -391,16 +450,8 @@ und internationalem Recht.</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>use %1, or six note names, lowest string first (for example &quot;D A D G B E&quot;)</source>
-        <translation>erlaubt sind %1 oder sechs Tonnamen, tiefste Saite zuerst (zum Beispiel &quot;D A D G B E&quot;)</translation>
-    </message>
-    <message>
         <source>bad tuning %1: %2 is not a note; %3</source>
         <translation>ungültige Stimmung %1: %2 ist kein Ton; %3</translation>
-    </message>
-    <message>
-        <source>bad tuning %1: it has %2 notes, not 6; %3</source>
-        <translation>ungültige Stimmung %1: sie hat %2 Töne statt 6; %3</translation>
     </message>
     <message>
         <source>bad key %1: use a letter A to G, optionally followed by b, #, ♭ or ♯ (for example Eb or F#)</source>
@@ -467,8 +518,52 @@ und internationalem Recht.</translation>
         <translation>--%1 und --%2 können nicht zusammen verwendet werden</translation>
     </message>
     <message>
-        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers and --no-fret-numbers need --text or --export; the window always starts at C natural with the stored preferences</source>
-        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers und --no-fret-numbers brauchen --text oder --export; das Fenster beginnt immer bei C ohne Vorzeichen mit den gespeicherten Einstellungen</translation>
+        <source>--string, --fret and --neck are only for --export</source>
+        <translation>--string, --fret und --neck gibt es nur mit --export</translation>
+    </message>
+    <message>
+        <source>--theme is only for PNG and SVG: a PDF is the printed page, always in the paper&apos;s colours</source>
+        <translation>--theme gibt es nur für PNG und SVG: ein PDF ist die gedruckte Seite, immer in den Farben des Papiers</translation>
+    </message>
+    <message>
+        <source>use %1, or 4 to 8 note names, lowest string first (for example &quot;D A D G B E&quot; or &quot;B0 E1 A1 D2 G2&quot;)</source>
+        <translation>erlaubt sind %1 oder 4 bis 8 Tonnamen, tiefste Saite zuerst (zum Beispiel &quot;D A D G B E&quot; oder &quot;B0 E1 A1 D2 G2&quot;)</translation>
+    </message>
+    <message>
+        <source>bad tuning %1: it has %2 notes, not 4 to 8; %3</source>
+        <translation>ungültige Stimmung %1: sie hat %2 Töne statt 4 bis 8; %3</translation>
+    </message>
+    <message>
+        <source>bad fret window %1: use FIRST-LAST (for example 5-9), or all for the whole neck</source>
+        <translation>ungültiger Bundbereich %1: erlaubt ist ERSTER-LETZTER (zum Beispiel 5-9) oder all für den ganzen Hals</translation>
+    </message>
+    <message>
+        <source>bad fret window %1: the first fret must be below the last</source>
+        <translation>ungültiger Bundbereich %1: der erste Bund muss unter dem letzten liegen</translation>
+    </message>
+    <message>
+        <source>bad fret window %1: the instrument has %2 frets</source>
+        <translation>ungültiger Bundbereich %1: das Instrument hat %2 Bünde</translation>
+    </message>
+    <message>
+        <source>bad fret window %1: no instrument has more than %2 frets</source>
+        <translation>ungültiger Bundbereich %1: kein Instrument hat mehr als %2 Bünde</translation>
+    </message>
+    <message>
+        <source>bad frets %1: use a whole number from %2 to %3</source>
+        <translation>ungültige Bundzahl %1: erlaubt ist eine ganze Zahl von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>bad orientation %1: use vertical or horizontal</source>
+        <translation>ungültige Ausrichtung %1: erlaubt sind vertical und horizontal</translation>
+    </message>
+    <message>
+        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings and --no-open-strings need --text or --export; the window always starts at C natural with the stored preferences</source>
+        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings und --no-open-strings brauchen --text oder --export; das Fenster beginnt immer bei C ohne Vorzeichen mit den gespeicherten Einstellungen</translation>
+    </message>
+    <message>
+        <source>bad fret window %1: the instrument has %2 frets (stored); give --frets too, or a window within them</source>
+        <translation>ungültiger Bundbereich %1: das Instrument hat %2 Bünde (gespeichert); bitte auch --frets angeben oder einen Bereich innerhalb dieser Bünde</translation>
     </message>
     <message>
         <source>Usage: varnel [FILE]
@@ -506,7 +601,18 @@ Options:
 Music options:
   --family FAMILY    major (default), harmonic-minor or melodic-minor
   --tuning TUNING    standard, drop-d, dadgad, open-d, open-g, half-down,
-                     whole-down, or six notes lowest first (&quot;D A D G B E&quot;)
+                     whole-down, 7-string, 8-string, bass-4, bass-5, bass-6, or
+                     4 to 8 notes lowest first (&quot;D A D G B E&quot;, &quot;B0 E1 A1 D2 G2&quot;)
+  --frets N          frets of the instrument, 12 to 24 (default 22)
+  --fret-window F-L  show frets F to L only, 0 &lt;= F &lt; L &lt;= the frets (the nut
+                     only when F is 0); all: the whole neck (default)
+  --orientation ORIENTATION
+                     vertical (default): the necks side by side; horizontal:
+                     stacked, the nut on the left, the lowest string at the
+                     bottom as in tablature
+  --open-strings     name each open string beside the nut and mark those in
+                     the scale
+  --no-open-strings  no open strings, whatever is stored
   --spelling SPELLING
                      simple (default): each title&apos;s tonic with sharps, or flats
                      in a flat key; scale: every note as the key&apos;s scale writes it
@@ -514,7 +620,8 @@ Music options:
   --right-handed     the lowest string on the left, whatever is stored
 
 Every option not given keeps its stored value; none, major, standard, simple,
---right-handed and --no-fret-numbers give back the defaults.
+--frets 22, --fret-window all, --orientation vertical, --right-handed,
+--no-fret-numbers and --no-open-strings give back the defaults.
 
 Exit status: 0 success, 1 a failure to read or write (the reason is printed),
 2 a bad command line.
@@ -559,8 +666,20 @@ Musikoptionen:
   --family FAMILIE   Tonleiterfamilie: major (Dur, Vorgabe), harmonic-minor
                      (harmonisch Moll) oder melodic-minor (melodisch Moll)
   --tuning STIMMUNG  standard, drop-d, dadgad, open-d, open-g, half-down,
-                     whole-down oder sechs Töne, tiefste Saite zuerst
-                     (&quot;D A D G B E&quot;)
+                     whole-down, 7-string, 8-string, bass-4, bass-5, bass-6
+                     oder 4 bis 8 Töne, tiefste Saite zuerst
+                     (&quot;D A D G B E&quot;, &quot;B0 E1 A1 D2 G2&quot;)
+  --frets N          Bünde des Instruments, 12 bis 24 (Vorgabe 22)
+  --fret-window F-L  nur die Bünde F bis L zeigen, 0 &lt;= F &lt; L &lt;= die Bünde
+                     (den Sattel nur, wenn F 0 ist); all: der ganze Hals
+                     (Vorgabe)
+  --orientation LAGE
+                     vertical (Vorgabe): die Hälse nebeneinander; horizontal:
+                     untereinander, der Sattel links, die tiefste Saite unten
+                     wie in der Tabulatur
+  --open-strings     jede leere Saite neben dem Sattel benennen und die in der
+                     Tonleiter markieren
+  --no-open-strings  keine leeren Saiten, was auch gespeichert ist
   --spelling SCHREIBUNG
                      simple (Vorgabe): der Grundton jedes Titels mit Kreuzen,
                      in einer b-Tonart mit Bs; scale: jeder Ton so, wie die
@@ -569,19 +688,13 @@ Musikoptionen:
   --right-handed     die tiefste Saite links, was auch gespeichert ist
 
 Jede nicht angegebene Option behält ihren gespeicherten Wert; none, major,
-standard, simple, --right-handed und --no-fret-numbers stellen die Vorgaben her.
+standard, simple, --frets 22, --fret-window all, --orientation vertical,
+--right-handed, --no-fret-numbers und --no-open-strings stellen die Vorgaben
+her.
 
 Rückgabewert: 0 Erfolg, 1 ein Fehler beim Lesen oder Schreiben (der Grund wird
 ausgegeben), 2 eine ungültige Befehlszeile.
 </translation>
-    </message>
-    <message>
-        <source>--string, --fret and --neck are only for --export</source>
-        <translation>--string, --fret und --neck gibt es nur mit --export</translation>
-    </message>
-    <message>
-        <source>--theme is only for PNG and SVG: a PDF is the printed page, always in the paper&apos;s colours</source>
-        <translation>--theme gibt es nur für PNG und SVG: ein PDF ist die gedruckte Seite, immer in den Farben des Papiers</translation>
     </message>
 </context>
 <context>
@@ -801,12 +914,6 @@ Fret Numbers</source>
 Bundnummern</translation>
     </message>
     <message>
-        <source>Tune the six strings to notes of your own
-Custom Tuning</source>
-        <translation>Die sechs Saiten auf eigene Töne stimmen
-Eigene Stimmung</translation>
-    </message>
-    <message>
         <source>Preferences
 Preferences</source>
         <translation>Einstellungen
@@ -866,6 +973,42 @@ Scale Spelling</source>
         <translation>Jeden Ton so benennen, wie die Tonleiter der Tonart ihn schreibt
 Schreibweise der Tonleiter</translation>
     </message>
+    <message>
+        <source>Tune 4 to 8 strings to notes of your own
+Custom Tuning</source>
+        <translation>4 bis 8 Saiten auf eigene Töne stimmen
+Eigene Stimmung</translation>
+    </message>
+    <message>
+        <source>Stand the necks side by side, the nut at the top
+Vertical</source>
+        <translation>Die Hälse nebeneinander stellen, den Sattel oben
+Senkrecht</translation>
+    </message>
+    <message>
+        <source>Lay the necks one above the other, the nut on the left and the lowest string at the bottom, as in tablature
+Horizontal</source>
+        <translation>Die Hälse untereinander legen, den Sattel links und die tiefste Saite unten, wie in der Tabulatur
+Waagerecht</translation>
+    </message>
+    <message>
+        <source>Name each open string beside the nut and mark those in the scale
+Open Strings</source>
+        <translation>Jede leere Saite neben dem Sattel benennen und die in der Tonleiter markieren
+Leere Saiten</translation>
+    </message>
+    <message>
+        <source>Show every fret from the nut to the last
+Whole Neck</source>
+        <translation>Jeden Bund vom Sattel bis zum letzten zeigen
+Ganzer Hals</translation>
+    </message>
+    <message>
+        <source>Show only the frets from one to another
+Fret Window</source>
+        <translation>Nur die Bünde von einem bis zu einem anderen zeigen
+Bundbereich</translation>
+    </message>
 </context>
 <context>
     <name>Terminal</name>
@@ -903,6 +1046,26 @@ Schreibweise der Tonleiter</translation>
     <message>
         <source>Whole Step Down</source>
         <translation>Einen Ganzton tiefer</translation>
+    </message>
+    <message>
+        <source>7-String Guitar</source>
+        <translation>Siebensaitige Gitarre</translation>
+    </message>
+    <message>
+        <source>8-String Guitar</source>
+        <translation>Achtsaitige Gitarre</translation>
+    </message>
+    <message>
+        <source>4-String Bass</source>
+        <translation>Viersaitiger Bass</translation>
+    </message>
+    <message>
+        <source>5-String Bass</source>
+        <translation>Fünfsaitiger Bass</translation>
+    </message>
+    <message>
+        <source>6-String Bass</source>
+        <translation>Sechssaitiger Bass</translation>
     </message>
 </context>
 </TS>

@@ -47,6 +47,33 @@ national et international.</translation>
     </message>
 </context>
 <context>
+    <name>CFretWindowDlg</name>
+    <message>
+        <source>Fret Window</source>
+        <translation>Plage de cases</translation>
+    </message>
+    <message>
+        <source>&amp;First fret (0 is the nut):</source>
+        <translation>&amp;Première case (0 est le sillet)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Last fret (up to %1):</source>
+        <translation>&amp;Dernière case (jusqu&apos;à %1)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Neck</source>
+        <translation>&amp;Manche entier</translation>
+    </message>
+    <message>
+        <source>The first fret (%1) must be below the last (%2).</source>
+        <translation>La première case (%1) doit être en dessous de la dernière (%2).</translation>
+    </message>
+    <message>
+        <source>Varnel</source>
+        <translation>Varnel</translation>
+    </message>
+</context>
+<context>
     <name>CMainFrame</name>
     <message>
         <source>&amp;Flat</source>
@@ -244,6 +271,38 @@ national et international.</translation>
         <source>S&amp;pelling</source>
         <translation>&amp;Orthographe</translation>
     </message>
+    <message>
+        <source>Draw necks of %1 frets</source>
+        <translation>Dessiner des manches de %1 cases</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Neck</source>
+        <translation>&amp;Manche entier</translation>
+    </message>
+    <message>
+        <source>&amp;Fret Window...</source>
+        <translation>&amp;Plage de cases...</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical</source>
+        <translation>&amp;Vertical</translation>
+    </message>
+    <message>
+        <source>&amp;Horizontal</source>
+        <translation>&amp;Horizontal</translation>
+    </message>
+    <message>
+        <source>Open Strin&amp;gs</source>
+        <translation>Cor&amp;des à vide</translation>
+    </message>
+    <message>
+        <source>F&amp;rets</source>
+        <translation>Ca&amp;ses</translation>
+    </message>
+    <message>
+        <source>Ori&amp;entation</source>
+        <translation>Ori&amp;entation</translation>
+    </message>
 </context>
 <context>
     <name>CPrefsDlg</name>
@@ -315,23 +374,23 @@ national et international.</translation>
         <translation>Accordage personnalisé</translation>
     </message>
     <message>
-        <source>Six notes, &amp;lowest string first (for example D A D G B E):</source>
-        <translation>Six notes, la corde la plus &amp;grave d&apos;abord (par exemple D A D G B E)&#xa0;:</translation>
-    </message>
-    <message>
         <source>“%1” is not a note name. Use a letter A to G with an optional b or #, and an optional octave number.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom de note. Utilisez une lettre de A à G (C = do, D = ré...), suivie éventuellement de b ou # et d&apos;un numéro d&apos;octave.</translation>
-    </message>
-    <message numerus="yes">
-        <source>Enter six note names, one per string, lowest string first; this has %n note(s).</source>
-        <translation>
-            <numerusform>Saisissez six noms de notes, un par corde, la plus grave d&apos;abord&#xa0;; celle-ci en compte %n.</numerusform>
-            <numerusform>Saisissez six noms de notes, un par corde, la plus grave d&apos;abord&#xa0;; celle-ci en compte %n.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Varnel</source>
         <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>4 to 8 notes, &amp;lowest string first (for example D A D G B E, or B0 E1 A1 D2 G2 for a five-string bass):</source>
+        <translation>4 à 8 notes, la corde la plus &amp;grave d&apos;abord (par exemple D A D G B E, ou B0 E1 A1 D2 G2 pour une basse à cinq cordes)&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter 4 to 8 note names, one per string, lowest string first; this has %n note(s).</source>
+        <translation>
+            <numerusform>Saisissez 4 à 8 noms de notes, un par corde, la plus grave d&apos;abord&#xa0;; celle-ci en compte %n.</numerusform>
+            <numerusform>Saisissez 4 à 8 noms de notes, un par corde, la plus grave d&apos;abord&#xa0;; celle-ci en compte %n.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -391,16 +450,8 @@ national et international.</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>use %1, or six note names, lowest string first (for example &quot;D A D G B E&quot;)</source>
-        <translation>utilisez %1, ou six noms de notes, la corde la plus grave d&apos;abord (par exemple &quot;D A D G B E&quot;)</translation>
-    </message>
-    <message>
         <source>bad tuning %1: %2 is not a note; %3</source>
         <translation>accordage %1 incorrect : %2 n&apos;est pas une note ; %3</translation>
-    </message>
-    <message>
-        <source>bad tuning %1: it has %2 notes, not 6; %3</source>
-        <translation>accordage %1 incorrect : il compte %2 notes au lieu de 6 ; %3</translation>
     </message>
     <message>
         <source>bad key %1: use a letter A to G, optionally followed by b, #, ♭ or ♯ (for example Eb or F#)</source>
@@ -467,8 +518,52 @@ national et international.</translation>
         <translation>--%1 et --%2 ne peuvent pas être utilisés ensemble</translation>
     </message>
     <message>
-        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers and --no-fret-numbers need --text or --export; the window always starts at C natural with the stored preferences</source>
-        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers et --no-fret-numbers exigent --text ou --export ; la fenêtre commence toujours en do naturel avec les préférences enregistrées</translation>
+        <source>--string, --fret and --neck are only for --export</source>
+        <translation>--string, --fret et --neck ne vont qu’avec --export</translation>
+    </message>
+    <message>
+        <source>--theme is only for PNG and SVG: a PDF is the printed page, always in the paper&apos;s colours</source>
+        <translation>--theme ne vaut que pour PNG et SVG : un PDF est la page imprimée, toujours aux couleurs du papier</translation>
+    </message>
+    <message>
+        <source>use %1, or 4 to 8 note names, lowest string first (for example &quot;D A D G B E&quot; or &quot;B0 E1 A1 D2 G2&quot;)</source>
+        <translation>utilisez %1, ou 4 à 8 noms de notes, la corde la plus grave d&apos;abord (par exemple &quot;D A D G B E&quot; ou &quot;B0 E1 A1 D2 G2&quot;)</translation>
+    </message>
+    <message>
+        <source>bad tuning %1: it has %2 notes, not 4 to 8; %3</source>
+        <translation>accordage %1 incorrect : il compte %2 notes au lieu de 4 à 8 ; %3</translation>
+    </message>
+    <message>
+        <source>bad fret window %1: use FIRST-LAST (for example 5-9), or all for the whole neck</source>
+        <translation>plage de cases %1 incorrecte : utilisez PREMIÈRE-DERNIÈRE (par exemple 5-9), ou all pour tout le manche</translation>
+    </message>
+    <message>
+        <source>bad fret window %1: the first fret must be below the last</source>
+        <translation>plage de cases %1 incorrecte : la première case doit être en dessous de la dernière</translation>
+    </message>
+    <message>
+        <source>bad fret window %1: the instrument has %2 frets</source>
+        <translation>plage de cases %1 incorrecte : l&apos;instrument a %2 cases</translation>
+    </message>
+    <message>
+        <source>bad fret window %1: no instrument has more than %2 frets</source>
+        <translation>plage de cases %1 incorrecte : aucun instrument n&apos;a plus de %2 cases</translation>
+    </message>
+    <message>
+        <source>bad frets %1: use a whole number from %2 to %3</source>
+        <translation>nombre de cases %1 incorrect : utilisez un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>bad orientation %1: use vertical or horizontal</source>
+        <translation>orientation %1 incorrecte : utilisez vertical ou horizontal</translation>
+    </message>
+    <message>
+        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings and --no-open-strings need --text or --export; the window always starts at C natural with the stored preferences</source>
+        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings et --no-open-strings exigent --text ou --export ; la fenêtre commence toujours en do naturel avec les préférences enregistrées</translation>
+    </message>
+    <message>
+        <source>bad fret window %1: the instrument has %2 frets (stored); give --frets too, or a window within them</source>
+        <translation>plage de cases %1 incorrecte : l&apos;instrument a %2 cases (enregistré) ; donnez aussi --frets, ou une plage dans ces cases</translation>
     </message>
     <message>
         <source>Usage: varnel [FILE]
@@ -506,7 +601,18 @@ Options:
 Music options:
   --family FAMILY    major (default), harmonic-minor or melodic-minor
   --tuning TUNING    standard, drop-d, dadgad, open-d, open-g, half-down,
-                     whole-down, or six notes lowest first (&quot;D A D G B E&quot;)
+                     whole-down, 7-string, 8-string, bass-4, bass-5, bass-6, or
+                     4 to 8 notes lowest first (&quot;D A D G B E&quot;, &quot;B0 E1 A1 D2 G2&quot;)
+  --frets N          frets of the instrument, 12 to 24 (default 22)
+  --fret-window F-L  show frets F to L only, 0 &lt;= F &lt; L &lt;= the frets (the nut
+                     only when F is 0); all: the whole neck (default)
+  --orientation ORIENTATION
+                     vertical (default): the necks side by side; horizontal:
+                     stacked, the nut on the left, the lowest string at the
+                     bottom as in tablature
+  --open-strings     name each open string beside the nut and mark those in
+                     the scale
+  --no-open-strings  no open strings, whatever is stored
   --spelling SPELLING
                      simple (default): each title&apos;s tonic with sharps, or flats
                      in a flat key; scale: every note as the key&apos;s scale writes it
@@ -514,7 +620,8 @@ Music options:
   --right-handed     the lowest string on the left, whatever is stored
 
 Every option not given keeps its stored value; none, major, standard, simple,
---right-handed and --no-fret-numbers give back the defaults.
+--frets 22, --fret-window all, --orientation vertical, --right-handed,
+--no-fret-numbers and --no-open-strings give back the defaults.
 
 Exit status: 0 success, 1 a failure to read or write (the reason is printed),
 2 a bad command line.
@@ -562,8 +669,20 @@ Options musicales :
                      (mineur mélodique)
   --tuning ACCORDAGE
                      standard, drop-d, dadgad, open-d, open-g, half-down,
-                     whole-down, ou six notes, la plus grave d&apos;abord
-                     (&quot;D A D G B E&quot;)
+                     whole-down, 7-string, 8-string, bass-4, bass-5, bass-6,
+                     ou 4 à 8 notes, la plus grave d&apos;abord
+                     (&quot;D A D G B E&quot;, &quot;B0 E1 A1 D2 G2&quot;)
+  --frets N          cases de l&apos;instrument, 12 à 24 (par défaut 22)
+  --fret-window F-L  ne montrer que les cases F à L, 0 &lt;= F &lt; L &lt;= les cases
+                     (le sillet seulement si F vaut 0) ; all : tout le manche
+                     (par défaut)
+  --orientation ORIENTATION
+                     vertical (par défaut) : les manches côte à côte ;
+                     horizontal : superposés, le sillet à gauche, la corde
+                     grave en bas comme en tablature
+  --open-strings     nommer chaque corde à vide près du sillet et marquer
+                     celles de la gamme
+  --no-open-strings  pas de cordes à vide, quoi qu&apos;il soit enregistré
   --spelling ORTHOGRAPHE
                      simple (par défaut) : la tonique de chaque titre avec des
                      dièses, ou des bémols dans une tonalité à bémols ; scale :
@@ -572,19 +691,12 @@ Options musicales :
   --right-handed     la corde grave à gauche, quoi qu&apos;il soit enregistré
 
 Toute option absente garde sa valeur enregistrée ; none, major, standard,
-simple, --right-handed et --no-fret-numbers rendent les valeurs par défaut.
+simple, --frets 22, --fret-window all, --orientation vertical, --right-handed,
+--no-fret-numbers et --no-open-strings rendent les valeurs par défaut.
 
 Code de sortie : 0 succès, 1 un échec de lecture ou d&apos;écriture (la raison est
 affichée), 2 une ligne de commande incorrecte.
 </translation>
-    </message>
-    <message>
-        <source>--string, --fret and --neck are only for --export</source>
-        <translation>--string, --fret et --neck ne vont qu’avec --export</translation>
-    </message>
-    <message>
-        <source>--theme is only for PNG and SVG: a PDF is the printed page, always in the paper&apos;s colours</source>
-        <translation>--theme ne vaut que pour PNG et SVG : un PDF est la page imprimée, toujours aux couleurs du papier</translation>
     </message>
 </context>
 <context>
@@ -804,12 +916,6 @@ Fret Numbers</source>
 Numéros de cases</translation>
     </message>
     <message>
-        <source>Tune the six strings to notes of your own
-Custom Tuning</source>
-        <translation>Accorder les six cordes sur des notes de votre choix
-Accordage personnalisé</translation>
-    </message>
-    <message>
         <source>Preferences
 Preferences</source>
         <translation>Préférences
@@ -869,6 +975,42 @@ Scale Spelling</source>
         <translation>Nommer chaque note comme l&apos;écrit la gamme de la tonalité
 Orthographe de la gamme</translation>
     </message>
+    <message>
+        <source>Tune 4 to 8 strings to notes of your own
+Custom Tuning</source>
+        <translation>Accorder 4 à 8 cordes sur des notes de votre choix
+Accordage personnalisé</translation>
+    </message>
+    <message>
+        <source>Stand the necks side by side, the nut at the top
+Vertical</source>
+        <translation>Dresser les manches côte à côte, le sillet en haut
+Vertical</translation>
+    </message>
+    <message>
+        <source>Lay the necks one above the other, the nut on the left and the lowest string at the bottom, as in tablature
+Horizontal</source>
+        <translation>Coucher les manches l&apos;un au-dessus de l&apos;autre, le sillet à gauche et la corde grave en bas, comme en tablature
+Horizontal</translation>
+    </message>
+    <message>
+        <source>Name each open string beside the nut and mark those in the scale
+Open Strings</source>
+        <translation>Nommer chaque corde à vide près du sillet et marquer celles de la gamme
+Cordes à vide</translation>
+    </message>
+    <message>
+        <source>Show every fret from the nut to the last
+Whole Neck</source>
+        <translation>Montrer toutes les cases du sillet à la dernière
+Manche entier</translation>
+    </message>
+    <message>
+        <source>Show only the frets from one to another
+Fret Window</source>
+        <translation>Ne montrer que les cases de l&apos;une à une autre
+Plage de cases</translation>
+    </message>
 </context>
 <context>
     <name>Terminal</name>
@@ -906,6 +1048,26 @@ Orthographe de la gamme</translation>
     <message>
         <source>Whole Step Down</source>
         <translation>Un ton plus bas</translation>
+    </message>
+    <message>
+        <source>7-String Guitar</source>
+        <translation>Guitare à 7 cordes</translation>
+    </message>
+    <message>
+        <source>8-String Guitar</source>
+        <translation>Guitare à 8 cordes</translation>
+    </message>
+    <message>
+        <source>4-String Bass</source>
+        <translation>Basse à 4 cordes</translation>
+    </message>
+    <message>
+        <source>5-String Bass</source>
+        <translation>Basse à 5 cordes</translation>
+    </message>
+    <message>
+        <source>6-String Bass</source>
+        <translation>Basse à 6 cordes</translation>
     </message>
 </context>
 </TS>

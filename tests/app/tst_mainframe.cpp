@@ -1,4 +1,5 @@
 #include "app/mainframe.h"
+#include "dialogs/fretwindowdlg.h"
 #include "res/resource.h"
 #include "settings/settingsstore.h"
 #include "view/accidentalbutton.h"
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -137,6 +139,7 @@ private Q_SLOTS:
     void exportAndCopyAtActualSize();
     void optionCommands_data();
     void optionCommands();
+    void fretWindowCommands();
 };
 
 void TestMainFrame::keySequences_data() {
@@ -615,6 +618,44 @@ void TestMainFrame::optionCommands_data() {
     QTest::newRow("Left-Handed") << ID_VIEW_LEFT_HANDED << "LeftHanded" << 1;
     // The tuning is one list, whose first number is read here.
     QTest::newRow("Drop D") << ID_VIEW_TUNING_FIRST + 1 << "Tuning" << 38;
+    QTest::newRow("8-string guitar") << ID_VIEW_TUNING_MORE_FIRST + 1 << "Tuning" << 30;
+    QTest::newRow("6-string bass, the last preset")
+        << ID_VIEW_TUNING_MORE_FIRST + 4 << "Tuning" << 23;
+    QTest::newRow("Horizontal") << ID_VIEW_ORIENTATION_FIRST + 1 << "Orientation" << 1;
+    QTest::newRow("Open Strings") << ID_VIEW_OPEN_STRINGS << "OpenStrings" << 1;
+    QTest::newRow("24 frets") << ID_VIEW_FRETS_FIRST + 12 << "Frets" << 24;
+    // The whole neck stays whole on a longer instrument.
+    QTest::newRow("24 frets, last fret shown") << ID_VIEW_FRETS_FIRST + 12 << "LastFret" << 24;
+}
+
+void TestMainFrame::fretWindowCommands() {
+    Frame f;
+    CMainFrame& frame = f.Show();
+    const auto stored = [&f] {
+        return QStringLiteral("%1 frets, %2-%3")
+            .arg(f.store.ReadInt("Options", "Frets", -1))
+            .arg(f.store.ReadInt("Options", "FirstFret", -1))
+            .arg(f.store.ReadInt("Options", "LastFret", -1));
+    };
+    QVERIFY(frame.Action(ID_VIEW_WHOLE_NECK)->isChecked());
+    // The dialog is modal: it is answered once it is up.
+    QTimer::singleShot(0, &frame, [] {
+        auto* dlg = qobject_cast<CFretWindowDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dlg != nullptr);
+        dlg->findChild<QSpinBox*>(QStringLiteral("IDC_FIRST_FRET"))->setValue(5);
+        dlg->findChild<QSpinBox*>(QStringLiteral("IDC_LAST_FRET"))->setValue(9);
+        dlg->accept();
+    });
+    frame.Action(ID_VIEW_FRET_WINDOW)->trigger();
+    QCOMPARE(stored(), QStringLiteral("-1 frets, 5-9"));
+    QVERIFY(frame.Action(ID_VIEW_FRET_WINDOW)->isChecked());
+    // A shorter neck that still holds the window keeps it.
+    frame.Action(ID_VIEW_FRETS_FIRST)->trigger();
+    QCOMPARE(stored(), QStringLiteral("12 frets, 5-9"));
+    frame.Action(ID_VIEW_WHOLE_NECK)->trigger();
+    QCOMPARE(stored(), QStringLiteral("12 frets, 0-12"));
+    QVERIFY(frame.Action(ID_VIEW_WHOLE_NECK)->isChecked());
+    QCOMPARE(OptionPrefs::Of(*frame.View()), OptionPrefs::Load(f.store));
 }
 
 void TestMainFrame::optionCommands() {

@@ -4,6 +4,7 @@
 #include "tests/support/configfolder.h"
 #include "tests/support/musickey.h"
 #include "view/neckcolours.h"
+#include "view/optionprefs.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -48,6 +49,20 @@ QStringList Titles(const QByteArray& text) {
     return titles;
 }
 
+// The instrument and its window as one line, so that a failing row shows every part at once.
+QString Instrument(const OptionPrefs& prefs) {
+    QStringList notes;
+    for (const int note : prefs.tuning) {
+        notes << QString::number(note);
+    }
+    return QStringLiteral("%1; %2 %3-%4%5%6")
+        .arg(notes.join(QLatin1Char(' ')))
+        .arg(prefs.frets)
+        .arg(prefs.firstFret)
+        .arg(prefs.lastFret)
+        .arg(prefs.horizontal ? "; horizontal" : "", prefs.openStrings ? "; open" : "");
+}
+
 QByteArray ExpectedText(int key, int accidental, int style) {
     CMusicModel model = ModelOfKey(key, accidental, style);
     model.NormaliseKey();
@@ -77,6 +92,10 @@ private Q_SLOTS:
     void windowLeavesOtherStylesToQt();
     void storedOptionsSwitchedOff_data();
     void storedOptionsSwitchedOff();
+    void instrumentCommandLines_data();
+    void instrumentCommandLines();
+    void windowBeyondStoredFretsIsRefused_data();
+    void windowBeyondStoredFretsIsRefused();
 
 private:
     Run RunVarnel(const QStringList& arguments);
@@ -183,6 +202,26 @@ void TestCli::badArgumentsAreRefused_data() {
                                 << "--right-handed";
     QTest::newRow("numbers on and off")
         << QStringList{"--text", "--fret-numbers", "--no-fret-numbers"} << "--no-fret-numbers";
+    QTest::newRow("3 notes") << QStringList{"--text", "--tuning", "E A D"} << "\"E A D\"";
+    QTest::newRow("9 notes") << QStringList{"--text", "--tuning", "B0 E1 A1 D2 G2 C3 F3 B3 E4"}
+                             << "has 9 notes";
+    QTest::newRow("bass note that is not one")
+        << QStringList{"--export", "x.svg", "--tuning", "B0 E1 H1 D2 G2"} << "\"H1\"";
+    QTest::newRow("frets 11") << QStringList{"--text", "--frets", "11"} << "\"11\"";
+    QTest::newRow("frets 25") << QStringList{"--export", "x.png", "--frets", "25"} << "\"25\"";
+    QTest::newRow("window beyond the frets given")
+        << QStringList{"--text", "--frets", "12", "--fret-window", "5-13"} << "\"5-13\"";
+    QTest::newRow("window beyond any neck")
+        << QStringList{"--text", "--fret-window", "0-25"} << "\"0-25\"";
+    QTest::newRow("window backwards") << QStringList{"--text", "--fret-window", "9-5"} << "\"9-5\"";
+    QTest::newRow("window of no frets")
+        << QStringList{"--text", "--fret-window", "5-5"} << "\"5-5\"";
+    QTest::newRow("window below the nut")
+        << QStringList{"--text", "--fret-window", "-1-5"} << "\"-1-5\"";
+    QTest::newRow("orientation") << QStringList{"--text", "--orientation", "up"} << "\"up\"";
+    QTest::newRow("open strings on and off")
+        << QStringList{"--text", "--open-strings", "--no-open-strings"} << "--no-open-strings";
+    QTest::newRow("instrument without a picture") << QStringList{"--frets", "24"} << "--frets";
 }
 
 void TestCli::storedOptionsSwitchedOff_data() {
@@ -439,6 +478,72 @@ void TestCli::themes() {
     QVERIFY(plain.open(QIODevice::ReadOnly) && light.open(QIODevice::ReadOnly));
     QCOMPARE(light.readAll(), plain.readAll());
     QCOMPARE(QImage(files[2]).pixelColor(2, 2), ScreenColours(DarkNeckPalette()).background);
+}
+
+void TestCli::instrumentCommandLines_data() {
+    QTest::addColumn<QStringList>("stored"); // laid over the defaults first, as if stored
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("instrument");
+
+    QTest::newRow("five-string bass across, 24 frets, open strings")
+        << QStringList{} << QStringList{"--tuning",      "B0 E1 A1 D2 G2", "--frets",       "24",
+                                        "--orientation", "horizontal",     "--open-strings"}
+        << "23 28 33 38 43; 24 0-24; horizontal; open";
+    QTest::newRow("8-string preset") << QStringList{} << QStringList{"--tuning", "8-string"}
+                                     << "30 35 40 45 50 55 59 64; 22 0-22";
+    QTest::newRow("four notes without octaves sit as a bass")
+        << QStringList{} << QStringList{"--tuning", "E A D G"} << "28 33 38 43; 22 0-22";
+    QTest::newRow("nut and fret 1")
+        << QStringList{} << QStringList{"--fret-window", "0-1"} << "40 45 50 55 59 64; 22 0-1";
+    QTest::newRow("last fret of 12")
+        << QStringList{} << QStringList{"--frets", "12", "--fret-window", "11-12"}
+        << "40 45 50 55 59 64; 12 11-12";
+    QTest::newRow("last fret of 24 stored")
+        << QStringList{"--frets", "24"} << QStringList{"--fret-window", "20-24"}
+        << "40 45 50 55 59 64; 24 20-24";
+    QTest::newRow("whole neck follows the frets")
+        << QStringList{} << QStringList{"--frets", "15"} << "40 45 50 55 59 64; 15 0-15";
+    QTest::newRow("stored window too long gives the whole neck")
+        << QStringList{"--fret-window", "15-20"} << QStringList{"--frets", "12"}
+        << "40 45 50 55 59 64; 12 0-12";
+    QTest::newRow("every stored choice switched back")
+        << QStringList{"--tuning",      "bass-5",     "--frets",       "24", "--fret-window", "3-7",
+                       "--orientation", "horizontal", "--open-strings"}
+        << QStringList{"--tuning",         "standard", "--frets",       "22",
+                       "--fret-window",    "all",      "--orientation", "vertical",
+                       "--no-open-strings"}
+        << "40 45 50 55 59 64; 22 0-22";
+}
+
+void TestCli::instrumentCommandLines() {
+    QFETCH(QStringList, stored);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, instrument);
+
+    OptionPrefs prefs;
+    for (const QStringList& each : {stored, arguments}) {
+        const CommandLineOptions options = ParseCommandLine(QStringList{"varnel", "--text"} + each);
+        QCOMPARE(options.error, QString());
+        QCOMPARE(ApplyCommandLine(options, prefs), QString());
+    }
+    QCOMPARE(Instrument(prefs), instrument);
+}
+
+void TestCli::windowBeyondStoredFretsIsRefused_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("text") << QStringList{"--text", "--fret-window", "5-13"};
+    QTest::newRow("export") << QStringList{"--export", "@/x.svg", "--fret-window", "5-13"};
+}
+
+void TestCli::windowBeyondStoredFretsIsRefused() {
+    QFETCH(QStringList, arguments);
+    WriteSettings(*m_config, "[Options]\nFrets=12\n");
+    const Run run = RunVarnel(arguments.replaceInStrings(QStringLiteral("@"), m_config->path()));
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(Lines(run.err).size(), 1);
+    QVERIFY2(run.err.contains("\"5-13\": the instrument has 12 frets"), run.err.constData());
+    QVERIFY(!QFile::exists(m_config->filePath(QStringLiteral("x.svg"))));
 }
 
 void TestCli::windowLeavesOtherStylesToQt() {

@@ -29,7 +29,13 @@ private Q_SLOTS:
         const QList<int> openG{38, 43, 50, 55, 59, 62};
         QTest::newRow("Drop D") << "D A D G B E" << QList<int>{38, 45, 50, 55, 59, 64} << "";
         QTest::newRow("not a note") << "E A D G X E" << openG << "\u201CX\u201D";
-        QTest::newRow("three notes") << "E A D" << openG << "has 3 note";
+        QTest::newRow("three notes") << "E A D" << openG << "4 to 8";
+        QTest::newRow("four-string bass") << "E1 A1 D2 G2" << QList<int>{28, 33, 38, 43} << "";
+        QTest::newRow("eight strings without octaves")
+            << "F# B E A D G B E" << QList<int>{30, 35, 40, 45, 50, 55, 59, 64} << "";
+        QTest::newRow("nine notes") << "B0 E1 A1 D2 G2 C3 F3 B3 E4" << openG << "has 9 note";
+        QTest::newRow("five notes, one not a note")
+            << "B0 E1 A1 D2 Q2" << openG << "\u201CQ2\u201D";
     }
     void okReadsOrRefuses() {
         QFETCH(QString, typed);

@@ -66,5 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FuzzCheck(!options.size || (options.size->width() >= 1 && options.size->height() >= 1),
               "an accepted size is at least one pixel each way");
+    FuzzCheck(InRange(options.frets, CMusicModel::kMinFrets, CMusicModel::kMaxFrets),
+              "an accepted fret count is one an instrument can have");
+    const auto& window = options.fretWindow;
+    FuzzCheck(!window || !window->last ||
+                  (window->first >= 0 && window->first < *window->last &&
+                   *window->last <= options.frets.value_or(CMusicModel::kMaxFrets)),
+              "an accepted fret window runs upwards within the frets");
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "app/mainframe.h"
 #include "app/translations.h"
 #include "dialogs/aboutdlg.h"
+#include "dialogs/fretwindowdlg.h"
 #include "dialogs/prefsdlg.h"
 #include "dialogs/tuningdlg.h"
 #include "music/tuning.h"
@@ -27,6 +28,9 @@ std::unique_ptr<QDialog> MakeDialog(const QString& name) {
     }
     if (name == QLatin1String("About")) {
         return std::make_unique<CAboutDlg>(nullptr, nullptr);
+    }
+    if (name == QLatin1String("Fret window")) {
+        return std::make_unique<CFretWindowDlg>(5, 9, CMusicModel::kMaxFrets);
     }
     return std::make_unique<CTuningDlg>(TuningPresets().front().midi);
 }
@@ -193,7 +197,7 @@ void TestTranslations::commandLineSpeaksTheLanguage() {
 void TestTranslations::dialogTextsFitTheirControls_data() {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("dialog");
-    for (const QString dialog : {"Preferences", "About", "Custom tuning"}) {
+    for (const QString dialog : {"Preferences", "About", "Custom tuning", "Fret window"}) {
         QTest::addRow("%s, German", qPrintable(dialog)) << QLocale(QLocale::German) << dialog;
         QTest::addRow("%s, French", qPrintable(dialog)) << QLocale(QLocale::French) << dialog;
     }
