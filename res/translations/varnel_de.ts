@@ -446,6 +446,57 @@ und internationalem Recht.</translation>
         <source>%1 %2 drawn as %3 %2</source>
         <translation>%1 %2 gezeichnet als %3 %2</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <comment>degree</comment>
+        <translation>1. Stufe</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <comment>degree</comment>
+        <translation>2. Stufe</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <comment>degree</comment>
+        <translation>3. Stufe</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <comment>degree</comment>
+        <translation>4. Stufe</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <comment>degree</comment>
+        <translation>5. Stufe</translation>
+    </message>
+    <message>
+        <source>6th</source>
+        <comment>degree</comment>
+        <translation>6. Stufe</translation>
+    </message>
+    <message>
+        <source>7th</source>
+        <comment>degree</comment>
+        <translation>7. Stufe</translation>
+    </message>
+    <message>
+        <source>String %1, fret %2: %3%4</source>
+        <translation>Saite %1, Bund %2: %3%4</translation>
+    </message>
+    <message>
+        <source>%1, not in %2</source>
+        <translation>%1, nicht in %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 in %3</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

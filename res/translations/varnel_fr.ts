@@ -446,6 +446,57 @@ national et international.</translation>
         <source>%1 %2 drawn as %3 %2</source>
         <translation>%1 %2 dessiné comme %3 %2</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <comment>degree</comment>
+        <translation>1er degré</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <comment>degree</comment>
+        <translation>2e degré</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <comment>degree</comment>
+        <translation>3e degré</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <comment>degree</comment>
+        <translation>4e degré</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <comment>degree</comment>
+        <translation>5e degré</translation>
+    </message>
+    <message>
+        <source>6th</source>
+        <comment>degree</comment>
+        <translation>6e degré</translation>
+    </message>
+    <message>
+        <source>7th</source>
+        <comment>degree</comment>
+        <translation>7e degré</translation>
+    </message>
+    <message>
+        <source>String %1, fret %2: %3%4</source>
+        <translation>Corde %1, case %2 : %3%4</translation>
+    </message>
+    <message>
+        <source>%1, not in %2</source>
+        <translation>%1, hors de %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 de %3</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
