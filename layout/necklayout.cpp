@@ -83,12 +83,21 @@ int MarkerCount(int fret) {
 NeckLayout::NeckLayout(const NeckLayoutInput& input)
     : m_input(input) {
     m_input.strings = std::max(m_input.strings, 1);
-    m_input.lastFret = std::max(m_input.lastFret, m_input.firstFret);
+    m_input.firstFret = std::max(m_input.firstFret, 0);
+    m_input.lastFret = std::max(m_input.lastFret, FirstRowFret());
     m_necks.reserve(static_cast<std::size_t>(std::max(m_input.necks, 0)));
     for (int i = 0; i < m_input.necks; ++i) {
         m_necks.push_back(LayOutNeck(i));
     }
     LayOutFretNumbers();
+}
+
+int NeckLayout::FirstRowFret() const {
+    return std::max(m_input.firstFret, 1);
+}
+
+int NeckLayout::RowCount() const {
+    return m_input.lastFret - FirstRowFret() + 1;
 }
 
 int NeckLayout::NeckPitch() const {
@@ -104,7 +113,7 @@ int NeckLayout::TitleRoom() const {
     if (!m_input.horizontal) {
         return NeckPitch();
     }
-    const Units rows = m_input.lastFret - m_input.firstFret;
+    const Units rows = RowCount();
     return Clamped(rows * m_input.fretSpacing + OpenBand(m_input) + m_input.stringNameWidth);
 }
 
@@ -119,7 +128,7 @@ NeckGeometry NeckLayout::LayOutVertical(int neck) const {
     const Units R = in.dotRadius;
     const Units r = in.inlayRadius;
     const int n = in.strings;
-    const Units rows = in.lastFret - in.firstFret;
+    const Units rows = RowCount();
     const Units Y = Units{in.neckTop} + NameBand(in) + OpenBand(in);
     const Units x = in.leftMargin + neck * Units{NeckPitch()};
     const Units right = x + (n - 1) * S;
@@ -146,7 +155,7 @@ NeckGeometry NeckLayout::LayOutVertical(int neck) const {
         const Units top = Y + j * F;
         const Units middle = top + F / 2;
         LayoutRow row;
-        row.fret = static_cast<int>(in.firstFret + j + 1);
+        row.fret = static_cast<int>(FirstRowFret() + j);
         row.fretLine = Segment(x, top, right, top);
         for (int k = 0; k < n; ++k) {
             row.strings.push_back(Segment(x + k * S, top, x + k * S, top + F));
@@ -191,7 +200,7 @@ NeckGeometry NeckLayout::LayOutHorizontal(int neck) const {
     const Units R = in.dotRadius;
     const Units r = in.inlayRadius;
     const int n = in.strings;
-    const Units rows = in.lastFret - in.firstFret;
+    const Units rows = RowCount();
     const Units height = (n - 1) * S;
     const Units step = NeckPitch();
     const Units top = in.neckTop + neck * step;
@@ -222,7 +231,7 @@ NeckGeometry NeckLayout::LayOutHorizontal(int neck) const {
         const Units left = in.leftHanded ? end - (j + 1) * F : x + j * F;
         const Units nutSide = in.leftHanded ? left + F : left;
         LayoutRow row;
-        row.fret = static_cast<int>(in.firstFret + j + 1);
+        row.fret = static_cast<int>(FirstRowFret() + j);
         row.fretLine = Segment(nutSide, top, nutSide, top + height);
         for (int string = 0; string < n; ++string) {
             row.strings.push_back(Segment(left, stringY(string), left + F, stringY(string)));

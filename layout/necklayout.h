@@ -13,7 +13,7 @@
 struct NeckLayoutInput {
     int necks = 7;
     int strings = 6;
-    // Rows firstFret + 1 to lastFret; the nut is drawn when firstFret is 0.
+    // Frets firstFret to lastFret: rows for frets 1 and up, and the nut when firstFret is 0.
     int firstFret = 0;
     int lastFret = 22;
     int stringSpacing = 20;
@@ -103,6 +103,9 @@ public:
     const std::vector<NeckGeometry>& Necks() const { return m_necks; }
     // Boxes for the numbered frets, beside the first neck (vertical) or below the last.
     const std::vector<LayoutFretNumber>& FretNumbers() const { return m_fretNumbers; }
+    // The fret of the first row, and how many rows there are.
+    int FirstRowFret() const;
+    int RowCount() const;
     // The distance from one neck to the next, across (vertical) or down (horizontal).
     int NeckPitch() const;
     // Room for a neck's title: from its corner to the next neck's.

@@ -57,7 +57,7 @@ std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOpti
     if (options.openStrings && options.firstFret == 0) {
         frets.push_back(0);
     }
-    for (int fret = std::max(options.firstFret, 0) + 1; fret <= last; ++fret) {
+    for (int fret = std::max(options.firstFret, 1); fret <= last; ++fret) {
         frets.push_back(fret);
     }
     const auto cell = [&](int fret, int string, int mode) {

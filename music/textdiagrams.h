@@ -17,7 +17,8 @@ struct TextDiagramOptions {
     bool horizontal = false;
     // A fret 0 line (a column when horizontal) for the open strings.
     bool openStrings = false;
-    // Frets firstFret + 1 to lastFret; -1 runs to the instrument's last fret.
+    // Frets firstFret to lastFret (fret 0 is the open string); -1 runs to the instrument's last
+    // fret.
     int firstFret = 0;
     int lastFret = -1;
 };

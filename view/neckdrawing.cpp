@@ -127,7 +127,7 @@ std::int64_t CNeckDrawing::LeftMargin(CDrawSurface* pDC, std::int64_t dotRadius)
         return kLeftMargin;
     }
     int widest = 0;
-    for (int fret = m_nFirstFret + 1; fret <= m_nLastFret && pDC != nullptr; ++fret) {
+    for (int fret = std::max(m_nFirstFret, 1); fret <= m_nLastFret && pDC != nullptr; ++fret) {
         if (MarkerCount(fret) > 0) {
             widest =
                 std::max(widest, pDC->FittedTextWidth(QString::number(fret), kFretNumberPixelSize));

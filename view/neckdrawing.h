@@ -45,7 +45,7 @@ public:
     bool m_bFretNumbers = false;             // marker frets numbered beside the first diagram
     bool m_bHorizontal = false;  // necks lie across, stacked, nut at the left, as in tablature
     bool m_bOpenStrings = false; // open strings named and, when in the scale, marked by the nut
-    // The frets shown: rows m_nFirstFret + 1 to m_nLastFret; the nut only when the first is 0.
+    // The frets shown, m_nFirstFret to m_nLastFret: the nut only when the first is 0.
     int m_nFirstFret = 0;
     int m_nLastFret = kGuitarFrets;
 
