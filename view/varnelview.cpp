@@ -68,11 +68,14 @@ void CVarnelView::OnInitialUpdate() {
         Invalidate();
         return;
     }
-    const long long step = 5LL * m_nStringSpacing + m_nNeckSpacing;
-    long long left = static_cast<long long>(m_nStringSpacing) + 20;
-    for (long long& buttonLeft : m_nButtonLefts) {
-        buttonLeft = left;
-        left += step;
+    // Over the first three necks, a string in from their left edges; stacked necks have them
+    // side by side above the first.
+    const std::vector<NeckGeometry>& necks = CurrentLayout().Necks();
+    for (std::size_t i = 0; i < m_nButtonLefts.size() && i < necks.size(); ++i) {
+        const long long neckLeft =
+            m_bHorizontal ? necks.front().title.x() + static_cast<long long>(i) * kButtonWidth
+                          : necks[i].title.x();
+        m_nButtonLefts.at(i) = neckLeft + m_nStringSpacing;
     }
     const auto makeButton = [&](const QString& text, int id) {
         auto* button = new CAccidentalButton(text, id, BackgroundColour(), this);

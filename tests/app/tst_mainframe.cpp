@@ -139,6 +139,8 @@ private Q_SLOTS:
     void exportAndCopyAtActualSize();
     void optionCommands_data();
     void optionCommands();
+    void pointerTellsWhatIsUnderIt_data();
+    void pointerTellsWhatIsUnderIt();
     void fretWindowCommands();
 };
 
@@ -669,6 +671,37 @@ void TestMainFrame::optionCommands() {
     QCOMPARE(f.store.ReadInt("Options", name, -1), stored);
     const OptionPrefs shown = OptionPrefs::Of(*frame.View());
     QVERIFY(shown != OptionPrefs() && shown == OptionPrefs::Load(f.store));
+}
+
+void TestMainFrame::pointerTellsWhatIsUnderIt_data() {
+    // C, key fixed, at actual size: neck n's lowest string is at x = 20 + 120 n, fret f's row
+    // has its middle at y = 25 + 30 f, and the strings are 20 apart.
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("a scale note") << QPoint(20, 55) << "String 6, fret 1: F2, 4th of C Ionian";
+    QTest::newRow("an altered degree")
+        << QPoint(160, 205) << "String 5, fret 6: Eb3, 3rd (b3) of C Dorian";
+    QTest::newRow("a note off the scale")
+        << QPoint(22, 85) << "String 6, fret 2: F#2, not in C Ionian";
+    QTest::newRow("a title") << QPoint(25, 26) << "C Ionian: C D E F G A B";
+    QTest::newRow("nothing") << QPoint(4, 400) << "";
+}
+
+void TestMainFrame::pointerTellsWhatIsUnderIt() {
+    QFETCH(QPoint, point);
+    QFETCH(QString, said);
+    Frame f;
+    CMainFrame& frame = f.Show();
+    CVarnelView& view = *frame.View();
+    QSignalSpy hovered(&view, &CVarnelView::hovered);
+    QTest::mouseMove(&view, QPoint(300, 700));
+    QTest::mouseMove(&view, point);
+    QCOMPARE(view.DescriptionAt(point), said);
+    if (!said.isEmpty()) {
+        QVERIFY(!hovered.isEmpty());
+        QCOMPARE(hovered.last().first().toString(), said);
+        QCOMPARE(frame.statusBar()->currentMessage(), said);
+    }
 }
 
 QTEST_MAIN(TestMainFrame)
