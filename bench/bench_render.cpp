@@ -1,6 +1,10 @@
 // The cost of a drawing pass on screen and on paper, and of a whole `varnel --export` run.
+#include "layout/necklayout.h"
+#include "music/tuning.h"
+#include "view/neckcolours.h"
 #include "view/neckdrawing.h"
 #include "view/paintersurface.h"
+#include "view/screenpass.h"
 #include "view/zoomsteps.h"
 
 #include <benchmark/benchmark.h>
@@ -11,7 +15,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -31,12 +37,84 @@ void Pass(benchmark::State& state, QImage& image, QSize clientSize, bool bPrinti
     }
 }
 
-// One paint of a 900 x 720 window at the default metrics.
+// One paint of a window as the view paints it, with the key changed before each pass so that
+// only the frets, strings and markers kept from the pass before are reused.
+void ViewPasses(benchmark::State& state, CNeckDrawing& drawing, QImage& image) {
+    CScreenPass pass;
+    const CNeckColours colours = PaperColours();
+    int key = 0;
+    for (auto _ : state) {
+        drawing.m_nKey = std::array{0, 2, 4, 5, 7, 9, 11}[static_cast<std::size_t>(key++ % 7)];
+        QPainter painter(&image);
+        pass.Paint(painter, drawing, image.size(), 1.0, colours);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+// The default picture in a 900 x 720 window.
 void BM_ScreenPass(benchmark::State& state) {
+    QImage image(900, 720, QImage::Format_RGB32);
+    CNeckDrawing drawing;
+    ViewPasses(state, drawing, image);
+}
+BENCHMARK(BM_ScreenPass)->Unit(benchmark::kMicrosecond);
+
+// The same window drawn whole at every pass, as exports and printing draw.
+void BM_UnkeptScreenPass(benchmark::State& state) {
     QImage image(900, 720, QImage::Format_RGB32);
     Pass(state, image, image.size(), false);
 }
-BENCHMARK(BM_ScreenPass)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_UnkeptScreenPass)->Unit(benchmark::kMicrosecond);
+
+// An eight-string guitar with 24 frets, necks stacked, in a window that shows them all.
+void BM_ScreenPass8String24FretsHorizontal(benchmark::State& state) {
+    CNeckDrawing drawing;
+    drawing.m_nTuning = FindTuningPreset("8-string")->midi;
+    drawing.m_nFrets = 24;
+    drawing.m_nLastFret = 24;
+    drawing.m_bHorizontal = true;
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QImage image(drawing.PictureSize(QFont(), &probe, false), QImage::Format_RGB32);
+    ViewPasses(state, drawing, image);
+}
+BENCHMARK(BM_ScreenPass8String24FretsHorizontal)->Unit(benchmark::kMicrosecond);
+
+// What a paint costs at the least: one fill of the 900 x 720 window.
+void BM_FillFloor(benchmark::State& state) {
+    QImage image(900, 720, QImage::Format_RGB32);
+    int shade = 0;
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.fillRect(image.rect(), QColor(shade, 255, 255));
+        shade = (shade + 1) % 256;
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_FillFloor)->Unit(benchmark::kMicrosecond);
+
+// The pointer over every cell of the default picture in turn.
+void BM_HitTest(benchmark::State& state) {
+    const NeckLayout layout{NeckLayoutInput{}};
+    std::vector<QPoint> centres;
+    for (const NeckGeometry& neck : layout.Necks()) {
+        for (const LayoutRow& row : neck.rows) {
+            for (const LayoutCell& cell : row.cells) {
+                centres.push_back(cell.centre);
+            }
+        }
+    }
+    for (auto _ : state) {
+        int found = 0;
+        for (const QPoint& centre : centres) {
+            found += layout.HitTest(centre) ? 1 : 0;
+        }
+        benchmark::DoNotOptimize(found);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(centres.size()));
+}
+BENCHMARK(BM_HitTest)->Unit(benchmark::kMicrosecond);
 
 // The same paint with every scale note named inside its dot.
 void BM_ScreenPassLabelNotes(benchmark::State& state) {
