@@ -90,6 +90,26 @@ NeckLayout::NeckLayout(const NeckLayoutInput& input)
         m_necks.push_back(LayOutNeck(i));
     }
     LayOutFretNumbers();
+    m_bMarkersClear = FindMarkersClear();
+}
+
+bool NeckLayout::FindMarkersClear() const {
+    for (const NeckGeometry& neck : m_necks) {
+        for (const LayoutRow& row : neck.rows) {
+            for (const CSurfaceRect& marker : row.markers) {
+                // A unit around the marker for its outline and smoothing.
+                const CSurfaceRect around{marker.left - 1, marker.top - 1, marker.right + 1,
+                                          marker.bottom + 1};
+                for (const LayoutCell& cell : row.cells) {
+                    if (around.left < cell.dot.right && cell.dot.left < around.right &&
+                        around.top < cell.dot.bottom && cell.dot.top < around.bottom) {
+                        return false;
+                    }
+                }
+            }
+        }
+    }
+    return true;
 }
 
 int NeckLayout::FirstRowFret() const {

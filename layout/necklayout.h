@@ -34,6 +34,8 @@ struct NeckLayoutInput {
     int smallTextHeight = 13;
     // Width a string's name needs beside a horizontal neck.
     int stringNameWidth = 24;
+
+    friend bool operator==(const NeckLayoutInput&, const NeckLayoutInput&) = default;
 };
 
 // A line from one point to another; the end point itself is not drawn.
@@ -111,6 +113,10 @@ public:
     // Room for a neck's title: from its corner to the next neck's.
     int TitleRoom() const;
 
+    // Whether no position marker comes within a unit of a dot: then the markers, drawn before
+    // or after the dots, give the same picture.
+    bool MarkersClearOfDots() const { return m_bMarkersClear; }
+
     // The cell under a point, or nothing.
     std::optional<LayoutHit> HitTest(QPoint point) const;
     // The neck whose title band holds the point, or nothing.
@@ -121,10 +127,12 @@ private:
     NeckGeometry LayOutVertical(int neck) const;
     NeckGeometry LayOutHorizontal(int neck) const;
     void LayOutFretNumbers();
+    bool FindMarkersClear() const;
 
     NeckLayoutInput m_input;
     std::vector<NeckGeometry> m_necks;
     std::vector<LayoutFretNumber> m_fretNumbers;
+    bool m_bMarkersClear = true;
 };
 
 // Fretboard inlays: one at frets 3, 5, 7, 9, 15, 17, 19 and 21, two at 12 and 24.

@@ -184,6 +184,14 @@ NeckLayoutInput CNeckDrawing::LayoutInput(CDrawSurface* pDC, bool bPrinting) con
     return input;
 }
 
+const NeckLayout& CNeckDrawing::LayoutFor(const NeckLayoutInput& input) const {
+    if (!m_pLastLayout || !(input == m_lastLayoutInput)) {
+        m_pLastLayout = std::make_shared<const NeckLayout>(input);
+        m_lastLayoutInput = input;
+    }
+    return *m_pLastLayout;
+}
+
 NeckLayout CNeckDrawing::Layout(const QFont& font, QPaintDevice* pDevice, bool bPrinting) const {
     CRecordingSurface recorder;
     recorder.SetFont(font, pDevice);
@@ -212,7 +220,7 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
         pDC->SetTransparentBackground();
     }
 
-    const NeckLayout layout(LayoutInput(pDC, bPrinting));
+    const NeckLayout& layout = LayoutFor(LayoutInput(pDC, bPrinting));
     const std::int64_t S = m_nStringSpacing;
     const std::int64_t R = DotRadius();
     const std::int64_t room = layout.TitleRoom();
@@ -293,8 +301,10 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
                                     role == 2 ? tonicLabel : scaleLabel, labelPixelSize,
                                     CDrawSurface::TextFit::InEllipse);
                 }
-                pDC->SelectPen(linePen);
-                pDC->SelectBrush(backgroundBrush);
+                if (fixed) {
+                    pDC->SelectPen(linePen);
+                    pDC->SelectBrush(backgroundBrush);
+                }
             }
             if (fixed) {
                 pDC->SelectBrush(markerBrush);

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CDrawSurface;
@@ -74,6 +75,12 @@ public:
     // measured by this.
     QSize PictureSize(const QFont& font, QPaintDevice* pDevice, bool bPrinting) const;
 
+    // Whether the last pass's markers stay clear of its dots, so that the fixed and the
+    // key-dependent layers can be drawn apart and give the picture of one whole pass.
+    bool LastPassLayersApart() const {
+        return m_pLastLayout && m_pLastLayout->MarkersClearOfDots();
+    }
+
     // Where everything of a pass goes, with text measured in `font` on `pDevice` (or in the
     // printed titles' font): what the view tests a pointer against.
     NeckLayout Layout(const QFont& font, QPaintDevice* pDevice, bool bPrinting) const;
@@ -106,6 +113,11 @@ private:
     // as the key changes.
     std::array<FittedTitle, kModes> FitTitles(CDrawSurface* pDC, std::int64_t room) const;
     NeckLayoutInput LayoutInput(CDrawSurface* pDC, bool bPrinting) const;
+    // The layout for `input`, worked out again only when the input changed since the last pass.
+    const NeckLayout& LayoutFor(const NeckLayoutInput& input) const;
+
+    mutable std::shared_ptr<const NeckLayout> m_pLastLayout;
+    mutable NeckLayoutInput m_lastLayoutInput;
     // x of the first neck: wide enough for the fret numbers, if shown, at their one size.
     std::int64_t LeftMargin(CDrawSurface* pDC, std::int64_t dotRadius) const;
 };

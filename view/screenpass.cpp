@@ -15,20 +15,21 @@ constexpr qint64 kMaxKeptPixels = qint64{1} << 24;
 
 void Pass(QPainter& painter, CNeckDrawing& drawing, QSize size, double scale,
           const CNeckColours& colours, CNeckDrawing::Layers layers) {
-    const QRect client(QPoint(0, 0), size);
-    CPainterSurface surface(&painter, colours);
-    surface.SetDeviceAligned(true);
-    if (scale == 1.0) {
-        drawing.DrawNecks(&surface, client.size(), &client, false, layers);
-        return;
-    }
-    // Zoomed: the pass draws in units of the unzoomed drawing, over as many of them as the
-    // device holds.
     painter.save();
-    painter.scale(scale, scale);
-    const QRect logical(0, 0, static_cast<int>(std::ceil(size.width() / scale)),
-                        static_cast<int>(std::ceil(size.height() / scale)));
-    drawing.DrawNecks(&surface, logical.size(), &logical, false, layers);
+    QRect logical(QPoint(0, 0), size);
+    if (scale != 1.0) {
+        // Zoomed: the pass draws in units of the unzoomed drawing, over as many of them as the
+        // device holds.
+        painter.scale(scale, scale);
+        logical.setSize(QSize(static_cast<int>(std::ceil(size.width() / scale)),
+                              static_cast<int>(std::ceil(size.height() / scale))));
+    }
+    {
+        // The surface takes the painter's mapping as it finds it.
+        CPainterSurface surface(&painter, colours);
+        surface.SetDeviceAligned(true);
+        drawing.DrawNecks(&surface, logical.size(), &logical, false, layers);
+    }
     painter.restore();
 }
 
@@ -69,6 +70,13 @@ void CScreenPass::Paint(QPainter& painter, CNeckDrawing& drawing, QSize size, do
         Pass(fixed, drawing, size, scale, colours, CNeckDrawing::Layers::Fixed);
         fixed.end();
         m_key = key;
+        m_bLayersApart = drawing.LastPassLayersApart();
+    }
+    // Markers that touch dots are drawn after them in a whole pass, so only a whole pass
+    // gives that picture.
+    if (!m_bLayersApart) {
+        Pass(painter, drawing, size, scale, colours, CNeckDrawing::Layers::All);
+        return;
     }
     painter.drawImage(QPoint(0, 0), m_image);
     Pass(painter, drawing, size, scale, colours, CNeckDrawing::Layers::KeyDependent);

@@ -42,4 +42,5 @@ private:
 
     QImage m_image;
     Key m_key;
+    bool m_bLayersApart = false;
 };

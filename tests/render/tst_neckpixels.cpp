@@ -1,11 +1,13 @@
 // Real passes onto images: the colours where the layout puts them, and the painter handed back.
 #include "view/neckdrawing.h"
 #include "view/paintersurface.h"
+#include "view/screenpass.h"
 
 #include <QPainter>
 #include <QtTest>
 
 #include <climits>
+#include <cmath>
 
 namespace {
 
@@ -180,6 +182,49 @@ private Q_SLOTS:
         QCOMPARE(at(30, 740), kBlack); // fret line 22
         QCOMPARE(at(30, 742), QColor(Qt::white));
         QCOMPARE(at(30, 80), kBlack); // nut
+    }
+
+    // The window keeps the frets, strings and markers of one pass for the next and draws the
+    // rest over them; the pixels must be those of the whole pass drawn at once.
+    void keptPassIsTheWholePass_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("labels");
+        QTest::addColumn<bool>("fretNumbers");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("C") << 0 << 0 << false << 1.0;
+        QTest::newRow("E, notes, fret numbers") << 4 << 1 << true << 1.0;
+        QTest::newRow("G zoomed") << 7 << 0 << false << 1.5;
+        QTest::newRow("B, degrees, zoomed out") << 11 << 2 << true << 0.5;
+    }
+    void keptPassIsTheWholePass() {
+        QFETCH(int, key);
+        QFETCH(int, labels);
+        QFETCH(bool, fretNumbers);
+        QFETCH(double, scale);
+        CNeckDrawing drawing;
+        drawing.m_labelKind = static_cast<LabelKind>(labels);
+        drawing.m_bFretNumbers = fretNumbers;
+        const QSize size(900, 720);
+        const CNeckColours colours = PaperColours();
+        CScreenPass kept;
+        QImage viaKept(size, QImage::Format_RGB32);
+        // A first pass in another key leaves its fixed parts behind for the second.
+        for (const int each : {(key + 5) % 12, key}) {
+            drawing.m_nKey = each;
+            QPainter painter(&viaKept);
+            kept.Paint(painter, drawing, size, scale, colours);
+        }
+        QImage whole(size, QImage::Format_RGB32);
+        {
+            QPainter painter(&whole);
+            painter.scale(scale, scale);
+            const QRect logical(0, 0, static_cast<int>(std::ceil(size.width() / scale)),
+                                static_cast<int>(std::ceil(size.height() / scale)));
+            CPainterSurface surface(&painter, colours);
+            surface.SetDeviceAligned(true);
+            drawing.DrawNecks(&surface, logical.size(), &logical, false);
+        }
+        QCOMPARE(viaKept, whole);
     }
 
     void anyMetricsDrawWithoutFault_data() {
