@@ -6,7 +6,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-#include <vector>
 
 // Which of the four unsupported spellings a key was moved away from; every rule leaves the
 // key natural, and the view uses the rule to move the radio checks.

@@ -28,6 +28,6 @@ struct TextDiagramOptions {
 // number in two columns, a blank, and one character per string, lowest first: '-' not in the
 // scale, 'o' a scale note, '@' the tonic. Horizontal, a diagram is one line per string, highest
 // first: the open string's name, a blank, and a character per fret shown, nut side first.
-// Diagrams are parted by an empty line. When the scale spelling had to write the key or a diagram from
-// another name, a first line says so ("A# major drawn as Bb major").
+// Diagrams are parted by an empty line. When the scale spelling had to write the key or a diagram
+// from another name, a first line says so ("A# major drawn as Bb major").
 std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOptions& options = {});

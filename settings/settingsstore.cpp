@@ -91,12 +91,14 @@ bool SettingsStore::Open(Disposition* pDisposition, const QString& rootFolder, Q
     return true;
 }
 
-std::optional<QByteArray> SettingsStore::StoredBytes(const QString& subkey,
-                                                     const QString& valueName) const {
+std::optional<CIniValue> SettingsStore::StoredValue(const QString& subkey,
+                                                    const QString& valueName) const {
     // A value still waiting to be written is what this program stored last.
     for (const PendingValue& pending : m_pending) {
         if (pending.subkey == subkey && pending.valueName == valueName) {
-            return pending.text.toUtf8().append('\0');
+            CIniValue value;
+            value.text = pending.text;
+            return value;
         }
     }
     const QString file = FilePath();
@@ -107,7 +109,12 @@ std::optional<QByteArray> SettingsStore::StoredBytes(const QString& subkey,
     if (contents.status != CConfFile::Contents::Status::Read) {
         return std::nullopt;
     }
-    const std::optional<CIniValue> value = CIniFile(contents.data).Value(subkey, valueName);
+    return CIniFile(contents.data).Value(subkey, valueName);
+}
+
+std::optional<QByteArray> SettingsStore::StoredBytes(const QString& subkey,
+                                                     const QString& valueName) const {
+    const std::optional<CIniValue> value = StoredValue(subkey, valueName);
     if (!value) {
         return std::nullopt;
     }
@@ -130,32 +137,17 @@ int SettingsStore::ReadInt(const QString& subkey, const QString& valueName, int 
 
 int SettingsStore::ReadIntInRange(const QString& subkey, const QString& valueName, int nDefault,
                                   int nFirst, int nLast) const {
-    const std::optional<QByteArray> bytes = StoredBytes(subkey, valueName);
-    // Text comes back with its terminating zero; nothing else is a number.
-    if (!bytes || bytes->isEmpty() || !bytes->endsWith('\0')) {
+    const std::optional<QString> text = ReadText(subkey, valueName);
+    if (!text) {
         return nDefault;
     }
-    const std::optional<int> value = ParseWholeDecimalInt(
-        std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size() - 1)));
+    const std::optional<int> value = ParseWholeDecimalInt(text->toStdString());
     return value && *value >= nFirst && *value <= nLast ? *value : nDefault;
 }
 
 std::optional<QString> SettingsStore::ReadText(const QString& subkey,
                                                const QString& valueName) const {
-    for (const PendingValue& pending : m_pending) {
-        if (pending.subkey == subkey && pending.valueName == valueName) {
-            return pending.text;
-        }
-    }
-    const QString file = FilePath();
-    if (file.isEmpty()) {
-        return std::nullopt;
-    }
-    const CConfFile::Contents contents = CConfFile(file).Read();
-    if (contents.status != CConfFile::Contents::Status::Read) {
-        return std::nullopt;
-    }
-    const std::optional<CIniValue> value = CIniFile(contents.data).Value(subkey, valueName);
+    const std::optional<CIniValue> value = StoredValue(subkey, valueName);
     if (!value || value->kind != CIniValue::Kind::Text || value->text.size() > kMaxValueBytes) {
         return std::nullopt;
     }

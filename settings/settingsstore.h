@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/inifile.h"
+
 #include <QString>
 
 #include <functional>
@@ -82,6 +84,7 @@ private:
     // How soon a pending write is tried again: a busy lock is let go within milliseconds.
     static constexpr int kBusyRetryMs = 50;
 
+    std::optional<CIniValue> StoredValue(const QString& subkey, const QString& valueName) const;
     std::optional<QByteArray> StoredBytes(const QString& subkey, const QString& valueName) const;
     void ScheduleRetry(int nDelayMs);
 
