@@ -246,6 +246,19 @@ void CVarnelView::ReloadSettings() {
     take(options.tuning, fresh.options.tuning, old.options.tuning);
     take(options.fretNumbers, fresh.options.fretNumbers, old.options.fretNumbers);
     take(options.spelling, fresh.options.spelling, old.options.spelling);
+    take(options.frets, fresh.options.frets, old.options.frets);
+    take(options.horizontal, fresh.options.horizontal, old.options.horizontal);
+    take(options.openStrings, fresh.options.openStrings, old.options.openStrings);
+    // The window is one value in two keys: it is taken whole, and only if it fits.
+    if (fresh.options.firstFret != old.options.firstFret ||
+        fresh.options.lastFret != old.options.lastFret) {
+        options.firstFret = fresh.options.firstFret;
+        options.lastFret = fresh.options.lastFret;
+    }
+    if (!OptionPrefs::IsFretWindow(options.firstFret, options.lastFret, options.frets)) {
+        options.firstFret = 0;
+        options.lastFret = options.frets;
+    }
     if (options != OptionPrefs::Of(*this)) {
         ApplyOptions(options);
     }
