@@ -317,11 +317,11 @@ und internationalem Recht.</translation>
     </message>
     <message>
         <source>&amp;Hide Notes Outside the Shape</source>
-        <translation>Töne außerhalb der Form aTöne außerhalb der Form &amp;ausblendenamp;usblenden</translation>
+        <translation>Töne außerhalb der Form a&amp;usblenden</translation>
     </message>
     <message>
         <source>&amp;Hand Positions</source>
-        <translation>&amp;Handpositionen</translation>
+        <translation>Hand&amp;positionen</translation>
     </message>
 </context>
 <context>
