@@ -42,17 +42,23 @@ struct Parser {
                                    QStringLiteral("ORIENTATION")};
     QCommandLineOption openStrings{QStringLiteral("open-strings")};
     QCommandLineOption noOpenStrings{QStringLiteral("no-open-strings")};
+    QCommandLineOption positions{QStringLiteral("positions"), QString(),
+                                 QStringLiteral("POSITIONS")};
+    QCommandLineOption positionsOnly{QStringLiteral("positions-only")};
+    QCommandLineOption noPositionsOnly{QStringLiteral("no-positions-only")};
     QCommandLineOption print{QStringLiteral("print")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
 
     Parser() {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({text,        exportFile,    key,           style,  stringSpacing,
-                           fretSpacing, neckSpacing,   size,          fit,    theme,
-                           labels,      leftHanded,    rightHanded,   tuning, family,
-                           fretNumbers, noFretNumbers, spelling,      frets,  fretWindow,
-                           orientation, openStrings,   noOpenStrings, print,  help,
+        parser.addOptions({text,          exportFile,      key,           style,
+                           stringSpacing, fretSpacing,     neckSpacing,   size,
+                           fit,           theme,           labels,        leftHanded,
+                           rightHanded,   tuning,          family,        fretNumbers,
+                           noFretNumbers, spelling,        frets,         fretWindow,
+                           orientation,   openStrings,     noOpenStrings, positions,
+                           positionsOnly, noPositionsOnly, print,         help,
                            version});
         AddQtOptions();
     }
@@ -268,6 +274,17 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
             return false;
         }
     }
+    if (p.parser.isSet(p.positions)) {
+        const QString value = p.parser.value(p.positions);
+        static const QStringList kinds{QStringLiteral("all"), QStringLiteral("3nps"),
+                                       QStringLiteral("window")};
+        if (!kinds.contains(value)) {
+            opts.error =
+                CommandLine::tr("bad positions %1: use all, 3nps or window").arg(Quoted(value));
+            return false;
+        }
+        opts.positions = static_cast<PositionKind>(kinds.indexOf(value));
+    }
     // Each switch has its opposite, so that a stored choice can be undone for one run.
     const struct {
         const QCommandLineOption& on;
@@ -275,7 +292,8 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
         std::optional<bool>& target;
     } switches[] = {{p.leftHanded, p.rightHanded, opts.leftHanded},
                     {p.fretNumbers, p.noFretNumbers, opts.fretNumbers},
-                    {p.openStrings, p.noOpenStrings, opts.openStrings}};
+                    {p.openStrings, p.noOpenStrings, opts.openStrings},
+                    {p.positionsOnly, p.noPositionsOnly, opts.positionsOnly}};
     for (const auto& option : switches) {
         const bool on = p.parser.isSet(option.on);
         const bool off = p.parser.isSet(option.off);
@@ -318,7 +336,7 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
 bool CommandLineOptions::HasOverrides() const {
     return key || style || stringSpacing || fretSpacing || neckSpacing || labels || tuning ||
            family || leftHanded || fretNumbers || spelling || frets || horizontal || openStrings ||
-           fretWindow;
+           fretWindow || positions || positionsOnly;
 }
 
 CommandLineOptions ParseCommandLine(const QStringList& arguments) {
@@ -404,7 +422,8 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
                                      "--size, --fit, --theme, --labels, --tuning, --family, "
                                      "--spelling, --left-handed, --right-handed, --fret-numbers, "
                                      "--no-fret-numbers, --frets, --fret-window, --orientation, "
-                                     "--open-strings and --no-open-strings need --text or "
+                                     "--open-strings, --no-open-strings, --positions, "
+                                     "--positions-only and --no-positions-only need --text or "
                                      "--export; "
                                      "the window always starts at C natural with the stored "
                                      "preferences");
@@ -446,6 +465,8 @@ QString ApplyCommandLine(const CommandLineOptions& options, OptionPrefs& stored)
     }
     prefs.horizontal = options.horizontal.value_or(prefs.horizontal);
     prefs.openStrings = options.openStrings.value_or(prefs.openStrings);
+    prefs.positions = options.positions.value_or(prefs.positions);
+    prefs.positionsOnly = options.positionsOnly.value_or(prefs.positionsOnly);
     if (options.family) {
         prefs.family = *options.family;
     }
@@ -509,6 +530,13 @@ QString CommandLineHelp() {
         "  --open-strings     name each open string beside the nut and mark those in\n"
         "                     the scale\n"
         "  --no-open-strings  no open strings, whatever is stored\n"
+        "  --positions POSITIONS\n"
+        "                     all (default): every scale note; 3nps: each neck's three-\n"
+        "                     notes-per-string shape from its tonic on the lowest string,\n"
+        "                     the other notes faint (--text: '.'); window: every note\n"
+        "                     inside the fret window\n"
+        "  --positions-only   hide the notes outside a shape instead (--text: '-')\n"
+        "  --no-positions-only  draw them faint, whatever is stored\n"
         "  --spelling SPELLING\n"
         "                     simple (default): each title's tonic with sharps, or flats\n"
         "                     in a flat key; scale: every note as the key's scale writes it\n"
@@ -516,8 +544,9 @@ QString CommandLineHelp() {
         "  --right-handed     the lowest string on the left, whatever is stored\n"
         "\n"
         "Every option not given keeps its stored value; none, major, standard, simple,\n"
-        "--frets 22, --fret-window all, --orientation vertical, --right-handed,\n"
-        "--no-fret-numbers and --no-open-strings give back the defaults.\n"
+        "--frets 22, --fret-window all, --orientation vertical, --positions all,\n"
+        "--right-handed, --no-fret-numbers, --no-open-strings and --no-positions-only\n"
+        "give back the defaults.\n"
         "\n"
         "Exit status: 0 success, 1 a failure to read or write (the reason is printed),\n"
         "2 a bad command line.\n");

@@ -37,6 +37,8 @@ struct CommandLineOptions {
     std::optional<int> frets;        // --frets N
     std::optional<bool> horizontal;  // --orientation horizontal or vertical
     std::optional<bool> openStrings; // --open-strings or --no-open-strings
+    std::optional<PositionKind> positions;
+    std::optional<bool> positionsOnly; // --positions-only or --no-positions-only
     // --fret-window F-L, or "all"; checked against the instrument only once the stored values
     // are known, since the fret count may come from either.
     struct FretWindow {

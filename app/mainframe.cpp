@@ -385,6 +385,21 @@ void CMainFrame::CreateInstrumentActions() {
     connect(openStrings, &QAction::triggered, this, [this](bool checked) {
         ChangeOptions([checked](OptionPrefs& o) { o.openStrings = checked; });
     });
+    const QActionGroup* positions =
+        AddChoice(ID_VIEW_POSITIONS_FIRST,
+                  {tr("&All Notes"), tr("&Three Notes per String"), tr("Inside the Fret &Window")});
+    for (QAction* action : positions->actions()) {
+        const auto kind =
+            static_cast<PositionKind>(action->data().toInt() - ID_VIEW_POSITIONS_FIRST);
+        connect(action, &QAction::triggered, this,
+                [this, kind] { ChangeOptions([kind](OptionPrefs& o) { o.positions = kind; }); });
+    }
+    QAction* positionsOnly =
+        AddCommand(ID_VIEW_POSITIONS_ONLY, tr("&Hide Notes Outside the Shape"));
+    positionsOnly->setCheckable(true);
+    connect(positionsOnly, &QAction::triggered, this, [this](bool checked) {
+        ChangeOptions([checked](OptionPrefs& o) { o.positionsOnly = checked; });
+    });
 }
 
 void CMainFrame::ChangeOptions(const std::function<void(OptionPrefs&)>& change) {
@@ -450,6 +465,8 @@ void CMainFrame::ShowChecks() {
     Action(wholeNeck ? ID_VIEW_WHOLE_NECK : ID_VIEW_FRET_WINDOW)->setChecked(true);
     Action(ID_VIEW_ORIENTATION_FIRST + (view.m_bHorizontal ? 1 : 0))->setChecked(true);
     Action(ID_VIEW_OPEN_STRINGS)->setChecked(view.m_bOpenStrings);
+    Action(ID_VIEW_POSITIONS_FIRST + static_cast<int>(view.m_positions))->setChecked(true);
+    Action(ID_VIEW_POSITIONS_ONLY)->setChecked(view.m_bPositionsOnly);
     Action(ID_VIEW_LEFT_HANDED)->setChecked(view.m_bLeftHanded);
     Action(ID_VIEW_FRET_NUMBERS)->setChecked(view.m_bFretNumbers);
     // A key or diagram the scale spelling writes from another name says so until the next
@@ -571,6 +588,13 @@ void CMainFrame::CreateMenus() {
     viewMenu->addAction(Action(ID_VIEW_LEFT_HANDED));
     viewMenu->addAction(Action(ID_VIEW_FRET_NUMBERS));
     viewMenu->addAction(Action(ID_VIEW_OPEN_STRINGS));
+    // Every letter of "Positions" already opens another View item.
+    QMenu* positions = viewMenu->addMenu(tr("&Hand Positions"));
+    for (int i = 0; i <= static_cast<int>(PositionKind::Window); ++i) {
+        positions->addAction(Action(ID_VIEW_POSITIONS_FIRST + i));
+    }
+    positions->addSeparator();
+    positions->addAction(Action(ID_VIEW_POSITIONS_ONLY));
 
     menuBar()->addMenu(tr("&Help"))->addAction(Action(ID_APP_ABOUT));
 }

@@ -41,5 +41,7 @@ int RunTextFront(const CommandLineOptions& options) {
     text.openStrings = prefs.openStrings;
     text.firstFret = prefs.firstFret;
     text.lastFret = prefs.lastFret;
+    text.positions = prefs.positions;
+    text.positionsOnly = prefs.positionsOnly;
     return WriteToStdout(QByteArray::fromStdString(FormatDiagramsAsText(model, text)));
 }

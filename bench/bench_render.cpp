@@ -60,6 +60,15 @@ void BM_ScreenPass(benchmark::State& state) {
 }
 BENCHMARK(BM_ScreenPass)->Unit(benchmark::kMicrosecond);
 
+// The same window with each neck's three-notes-per-string shape set apart from faint notes.
+void BM_ScreenPass3nps(benchmark::State& state) {
+    QImage image(900, 720, QImage::Format_RGB32);
+    CNeckDrawing drawing;
+    drawing.m_positions = PositionKind::ThreePerString;
+    ViewPasses(state, drawing, image);
+}
+BENCHMARK(BM_ScreenPass3nps)->Unit(benchmark::kMicrosecond);
+
 // The same window drawn whole at every pass, as exports and printing draw.
 void BM_UnkeptScreenPass(benchmark::State& state) {
     QImage image(900, 720, QImage::Format_RGB32);

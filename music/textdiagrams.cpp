@@ -60,7 +60,18 @@ std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOpti
     for (int fret = std::max(options.firstFret, 1); fret <= last; ++fret) {
         frets.push_back(fret);
     }
+    std::vector<PositionShape> shapes(CMusicModel::kModes);
+    if (options.positions == PositionKind::ThreePerString) {
+        for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
+            shapes[static_cast<std::size_t>(mode)] = ThreeNotesPerString(model, mode);
+        }
+    }
     const auto cell = [&](int fret, int string, int mode) {
+        if (model.GetNoteRole(fret, string, mode) != 0 &&
+            IsOutsideShape(options.positions, shapes[static_cast<std::size_t>(mode)], string,
+                           fret)) {
+            return std::string(options.positionsOnly ? "-" : ".");
+        }
         if (!labels) {
             return std::string(1, CellMark(model, options, fret, string, mode));
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "music/musicmodel.h"
+#include "music/positions.h"
 
 #include <string>
 
@@ -21,12 +22,17 @@ struct TextDiagramOptions {
     // fret.
     int firstFret = 0;
     int lastFret = -1;
+    // Under three notes per string a scale note outside its diagram's shape is '.', or '-' as
+    // if off the scale with positionsOnly, whatever the labels.
+    PositionKind positions = PositionKind::All;
+    bool positionsOnly = false;
 };
 
 // The seven diagrams as plain text: per diagram a title line (root and the family's mode name),
 // then one line per fret shown (1 to 22 on a guitar; 0 first with open strings) with the fret
 // number in two columns, a blank, and one character per string, lowest first: '-' not in the
-// scale, 'o' a scale note, '@' the tonic. Horizontal, a diagram is one line per string, highest
+// scale, 'o' a scale note, '@' the tonic, '.' a scale note outside the diagram's
+// three-notes-per-string shape. Horizontal, a diagram is one line per string, highest
 // first: the open string's name, a blank, and a character per fret shown, nut side first.
 // Diagrams are parted by an empty line. When the scale spelling had to write the key or a diagram
 // from another name, a first line says so ("A# major drawn as Bb major").

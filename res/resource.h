@@ -47,7 +47,9 @@ constexpr int ID_VIEW_ORIENTATION_FIRST = 32812; // to 32813: vertical, horizont
 constexpr int ID_VIEW_OPEN_STRINGS = 32814;
 constexpr int ID_VIEW_WHOLE_NECK = 32815;
 constexpr int ID_VIEW_FRET_WINDOW = 32816;
-constexpr int ID_VIEW_FRETS_FIRST = 32817; // to 32829: instruments of 12 to 24 frets
+constexpr int ID_VIEW_FRETS_FIRST = 32817;     // to 32829: instruments of 12 to 24 frets
+constexpr int ID_VIEW_POSITIONS_FIRST = 32830; // to 32832: all, three per string, window
+constexpr int ID_VIEW_POSITIONS_ONLY = 32833;
 
 // Commands whose numbers come from the application framework.
 constexpr int ID_FILE_NEW = 57600;

@@ -60,6 +60,17 @@ constexpr Entry kStrings[] = {
      QT_TRANSLATE_NOOP("Strings", "Show every fret from the nut to the last\nWhole Neck")},
     {ID_VIEW_FRET_WINDOW,
      QT_TRANSLATE_NOOP("Strings", "Show only the frets from one to another\nFret Window")},
+    {ID_VIEW_POSITIONS_FIRST,
+     QT_TRANSLATE_NOOP("Strings", "Show every note of the scale alike\nAll Notes")},
+    {ID_VIEW_POSITIONS_FIRST + 1,
+     QT_TRANSLATE_NOOP("Strings", "Set apart on each neck the shape of three notes per string "
+                                  "that starts on its tonic\nThree Notes per String")},
+    {ID_VIEW_POSITIONS_FIRST + 2,
+     QT_TRANSLATE_NOOP("Strings", "Show every note of the scale inside the fret window\nInside "
+                                  "the Fret Window")},
+    {ID_VIEW_POSITIONS_ONLY,
+     QT_TRANSLATE_NOOP("Strings", "Hide the notes outside each shape instead of drawing them "
+                                  "faint\nHide Notes Outside the Shape")},
     {ID_EDIT_PREFERENCES, QT_TRANSLATE_NOOP("Strings", "Preferences\nPreferences")},
     {ID_FILE_PRINT_SETUP,
      QT_TRANSLATE_NOOP("Strings", "Change the printer and printing options\nPrint Setup")},

@@ -43,6 +43,14 @@ bool IsMinorFamily(int nFamily) {
            nFamily == static_cast<int>(ScaleFamily::MelodicMinor);
 }
 
+// A colour 70% of the way to the background: still its hue, plainly behind the full dots, on
+// light and dark palettes alike.
+QColor Faint(const QColor& colour, const QColor& background) {
+    const auto mix = [](int from, int to) { return from + (to - from) * 7 / 10; };
+    return QColor(mix(colour.red(), background.red()), mix(colour.green(), background.green()),
+                  mix(colour.blue(), background.blue()));
+}
+
 QString Latin(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -248,6 +256,14 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
     const CSurfaceBrush backgroundBrush{colours.background};
     const QColor tonicLabel = LabelColourOn(colours.tonic);
     const QColor scaleLabel = LabelColourOn(colours.scale);
+    const QColor faintTonic = Faint(colours.tonic, colours.background);
+    const QColor faintScale = Faint(colours.scale, colours.background);
+    const CSurfacePen faintTonicPen{faintTonic};
+    const CSurfacePen faintScalePen{faintScale};
+    const CSurfaceBrush faintTonicBrush{faintTonic};
+    const CSurfaceBrush faintScaleBrush{faintScale};
+    const QColor faintTonicLabel = LabelColourOn(faintTonic);
+    const QColor faintScaleLabel = LabelColourOn(faintScale);
 
     pDC->RememberTools();
     pDC->SelectPen(linePen);
@@ -278,6 +294,9 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
 
     for (int i = 0; i < kModes; ++i) {
         const NeckGeometry& neck = layout.Necks().at(static_cast<std::size_t>(i));
+        const PositionShape shape = moving && m_positions == PositionKind::ThreePerString
+                                        ? ThreeNotesPerString(*this, i)
+                                        : PositionShape();
         for (std::size_t j = 0; j < neck.rows.size(); ++j) {
             const LayoutRow& row = neck.rows[j];
             line(row.fretLine);
@@ -291,15 +310,25 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
                 if (role == 0) {
                     continue;
                 }
-                pDC->SelectPen(role == 2 ? tonicPen : scalePen);
-                pDC->SelectBrush(role == 2 ? tonicBrush : scaleBrush);
+                const bool faint = IsOutsideShape(m_positions, shape, cell.string, cell.fret);
+                if (faint && m_bPositionsOnly) {
+                    continue;
+                }
+                if (faint) {
+                    pDC->SelectPen(role == 2 ? faintTonicPen : faintScalePen);
+                    pDC->SelectBrush(role == 2 ? faintTonicBrush : faintScaleBrush);
+                } else {
+                    pDC->SelectPen(role == 2 ? tonicPen : scalePen);
+                    pDC->SelectBrush(role == 2 ? tonicBrush : scaleBrush);
+                }
                 pDC->Ellipse(cell.dot);
                 if (m_labelKind != LabelKind::None) {
+                    const QColor& label = faint ? (role == 2 ? faintTonicLabel : faintScaleLabel)
+                                                : (role == 2 ? tonicLabel : scaleLabel);
                     pDC->FittedText(cell.dot,
                                     QString::fromStdString(
                                         GetNoteLabel(m_labelKind, cell.fret, cell.string, i)),
-                                    role == 2 ? tonicLabel : scaleLabel, labelPixelSize,
-                                    CDrawSurface::TextFit::InEllipse);
+                                    label, labelPixelSize, CDrawSurface::TextFit::InEllipse);
                 }
                 if (fixed) {
                     pDC->SelectPen(linePen);
@@ -321,8 +350,11 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
         // An open string in the scale gets a ring beyond the nut, in its role's colour.
         for (const LayoutCell& cell : neck.openCells) {
             const int role = QueryNoteRole(0, cell.string, i);
-            if (role != 0) {
-                pDC->SelectPen(role == 2 ? tonicPen : scalePen);
+            // No shape holds an open string.
+            const bool faint = IsOutsideShape(m_positions, shape, cell.string, 0);
+            if (role != 0 && !(faint && m_bPositionsOnly)) {
+                pDC->SelectPen(faint ? (role == 2 ? faintTonicPen : faintScalePen)
+                                     : (role == 2 ? tonicPen : scalePen));
                 pDC->Ellipse(cell.dot);
                 pDC->SelectPen(linePen);
             }

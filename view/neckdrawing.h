@@ -2,6 +2,7 @@
 
 #include "layout/necklayout.h"
 #include "music/musicmodel.h"
+#include "music/positions.h"
 
 #include <QFont>
 #include <QRect>
@@ -49,6 +50,10 @@ public:
     // The frets shown, m_nFirstFret to m_nLastFret: the nut only when the first is 0.
     int m_nFirstFret = 0;
     int m_nLastFret = kGuitarFrets;
+    // Under three notes per string, scale notes outside each neck's shape are drawn faint, or
+    // not at all with m_bPositionsOnly.
+    PositionKind m_positions = PositionKind::All;
+    bool m_bPositionsOnly = false;
 
     // One full pass. clientSize is the size of the view's window, which sets the logical
     // extent even when printing; prcTarget is the device area to cover. Any metrics are drawn

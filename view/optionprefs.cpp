@@ -97,6 +97,9 @@ OptionPrefs OptionPrefs::Load(const SettingsStore& store) {
     } else {
         prefs.lastFret = prefs.frets;
     }
+    prefs.positions = static_cast<PositionKind>(
+        ReadInRange(store, kPositions, 0, static_cast<int>(PositionKind::Window), 0));
+    prefs.positionsOnly = ReadInRange(store, kPositionsOnly, 0, 1, 0) == 1;
     return prefs;
 }
 
@@ -114,6 +117,9 @@ void OptionPrefs::SaveChanges(SettingsStore& store, const OptionPrefs& before) c
     WriteIfChanged(store, kOpenStrings, openStrings ? 1 : 0, before.openStrings ? 1 : 0);
     WriteIfChanged(store, kFirstFret, firstFret, before.firstFret);
     WriteIfChanged(store, kLastFret, lastFret, before.lastFret);
+    WriteIfChanged(store, kPositions, static_cast<int>(positions),
+                   static_cast<int>(before.positions));
+    WriteIfChanged(store, kPositionsOnly, positionsOnly ? 1 : 0, before.positionsOnly ? 1 : 0);
 }
 
 bool OptionPrefs::IsFretWindow(int first, int last, int frets) {
@@ -145,6 +151,8 @@ void OptionPrefs::ApplyTo(CNeckDrawing& drawing) const {
     drawing.m_bOpenStrings = openStrings;
     drawing.m_nFirstFret = firstFret;
     drawing.m_nLastFret = lastFret;
+    drawing.m_positions = positions;
+    drawing.m_bPositionsOnly = positionsOnly;
 }
 
 OptionPrefs OptionPrefs::Of(const CNeckDrawing& drawing) {
@@ -160,5 +168,7 @@ OptionPrefs OptionPrefs::Of(const CNeckDrawing& drawing) {
     prefs.openStrings = drawing.m_bOpenStrings;
     prefs.firstFret = drawing.m_nFirstFret;
     prefs.lastFret = drawing.m_nLastFret;
+    prefs.positions = drawing.m_positions;
+    prefs.positionsOnly = drawing.m_bPositionsOnly;
     return prefs;
 }

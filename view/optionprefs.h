@@ -1,6 +1,7 @@
 #pragma once
 
 #include "music/musicmodel.h"
+#include "music/positions.h"
 #include "music/tuning.h"
 
 class CNeckDrawing;
@@ -25,6 +26,9 @@ struct OptionPrefs {
     // The frets shown: 0 <= FirstFret < LastFret <= Frets; the nut only when FirstFret is 0.
     static constexpr char kFirstFret[] = "FirstFret";
     static constexpr char kLastFret[] = "LastFret";
+    static constexpr char kPositions[] = "Positions"; // 0 all, 1 three per string, 2 window
+    // 0 notes outside a shape drawn faint, 1 hidden
+    static constexpr char kPositionsOnly[] = "PositionsOnly";
 
     LabelKind labels = LabelKind::None;
     bool leftHanded = false;
@@ -37,6 +41,8 @@ struct OptionPrefs {
     bool openStrings = false;
     int firstFret = 0;
     int lastFret = CMusicModel::kGuitarFrets;
+    PositionKind positions = PositionKind::All;
+    bool positionsOnly = false;
 
     friend bool operator==(const OptionPrefs&, const OptionPrefs&) = default;
 
@@ -49,7 +55,7 @@ struct OptionPrefs {
     void SaveChanges(SettingsStore& store, const OptionPrefs& before) const;
 
     // The family, instrument and spelling are the model's; labels, hand, fret numbers, fret
-    // window, orientation and open strings the drawing's.
+    // window, orientation, open strings and positions the drawing's.
     void ApplyTo(CMusicModel& model) const;
     void ApplyTo(CNeckDrawing& drawing) const;
     static OptionPrefs Of(const CNeckDrawing& drawing);

@@ -303,6 +303,26 @@ und internationalem Recht.</translation>
         <source>Ori&amp;entation</source>
         <translation>&amp;Ausrichtung</translation>
     </message>
+    <message>
+        <source>&amp;All Notes</source>
+        <translation>&amp;Alle Töne</translation>
+    </message>
+    <message>
+        <source>&amp;Three Notes per String</source>
+        <translation>Drei &amp;Töne pro Saite</translation>
+    </message>
+    <message>
+        <source>Inside the Fret &amp;Window</source>
+        <translation>Innerhalb des Bund&amp;fensters</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Notes Outside the Shape</source>
+        <translation>Töne außerhalb der Form a&amp;usblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Hand Positions</source>
+        <translation>Hand&amp;positionen</translation>
+    </message>
 </context>
 <context>
     <name>CPrefsDlg</name>
@@ -609,12 +629,16 @@ und internationalem Recht.</translation>
         <translation>ungültige Ausrichtung %1: erlaubt sind vertical und horizontal</translation>
     </message>
     <message>
-        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings and --no-open-strings need --text or --export; the window always starts at C natural with the stored preferences</source>
-        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings und --no-open-strings brauchen --text oder --export; das Fenster beginnt immer bei C ohne Vorzeichen mit den gespeicherten Einstellungen</translation>
-    </message>
-    <message>
         <source>bad fret window %1: the instrument has %2 frets (stored); give --frets too, or a window within them</source>
         <translation>ungültiger Bundbereich %1: das Instrument hat %2 Bünde (gespeichert); bitte auch --frets angeben oder einen Bereich innerhalb dieser Bünde</translation>
+    </message>
+    <message>
+        <source>bad positions %1: use all, 3nps or window</source>
+        <translation>ungültige Positionen %1: all, 3nps oder window verwenden</translation>
+    </message>
+    <message>
+        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only and --no-positions-only need --text or --export; the window always starts at C natural with the stored preferences</source>
+        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only und --no-positions-only brauchen --text oder --export; das Fenster beginnt immer bei C ohne Vorzeichen mit den gespeicherten Einstellungen</translation>
     </message>
     <message>
         <source>Usage: varnel [FILE]
@@ -664,6 +688,13 @@ Music options:
   --open-strings     name each open string beside the nut and mark those in
                      the scale
   --no-open-strings  no open strings, whatever is stored
+  --positions POSITIONS
+                     all (default): every scale note; 3nps: each neck&apos;s three-
+                     notes-per-string shape from its tonic on the lowest string,
+                     the other notes faint (--text: &apos;.&apos;); window: every note
+                     inside the fret window
+  --positions-only   hide the notes outside a shape instead (--text: &apos;-&apos;)
+  --no-positions-only  draw them faint, whatever is stored
   --spelling SPELLING
                      simple (default): each title&apos;s tonic with sharps, or flats
                      in a flat key; scale: every note as the key&apos;s scale writes it
@@ -671,8 +702,9 @@ Music options:
   --right-handed     the lowest string on the left, whatever is stored
 
 Every option not given keeps its stored value; none, major, standard, simple,
---frets 22, --fret-window all, --orientation vertical, --right-handed,
---no-fret-numbers and --no-open-strings give back the defaults.
+--frets 22, --fret-window all, --orientation vertical, --positions all,
+--right-handed, --no-fret-numbers, --no-open-strings and --no-positions-only
+give back the defaults.
 
 Exit status: 0 success, 1 a failure to read or write (the reason is printed),
 2 a bad command line.
@@ -731,6 +763,14 @@ Musikoptionen:
   --open-strings     jede leere Saite neben dem Sattel benennen und die in der
                      Tonleiter markieren
   --no-open-strings  keine leeren Saiten, was auch gespeichert ist
+  --positions POSITIONEN
+                     all (Vorgabe): jeder Ton der Tonleiter; 3nps: auf jedem
+                     Hals die Form mit drei Tönen pro Saite ab seinem Grundton
+                     auf der tiefsten Saite, die übrigen Töne blass (--text:
+                     &apos;.&apos;); window: jeder Ton innerhalb des Bundfensters
+  --positions-only   die Töne außerhalb einer Form stattdessen ausblenden
+                     (--text: &apos;-&apos;)
+  --no-positions-only  sie blass zeichnen, was auch gespeichert ist
   --spelling SCHREIBUNG
                      simple (Vorgabe): der Grundton jedes Titels mit Kreuzen,
                      in einer b-Tonart mit Bs; scale: jeder Ton so, wie die
@@ -740,8 +780,8 @@ Musikoptionen:
 
 Jede nicht angegebene Option behält ihren gespeicherten Wert; none, major,
 standard, simple, --frets 22, --fret-window all, --orientation vertical,
---right-handed, --no-fret-numbers und --no-open-strings stellen die Vorgaben
-her.
+--positions all, --right-handed, --no-fret-numbers, --no-open-strings und
+--no-positions-only stellen die Vorgaben her.
 
 Rückgabewert: 0 Erfolg, 1 ein Fehler beim Lesen oder Schreiben (der Grund wird
 ausgegeben), 2 eine ungültige Befehlszeile.
@@ -1059,6 +1099,30 @@ Ganzer Hals</translation>
 Fret Window</source>
         <translation>Nur die Bünde von einem bis zu einem anderen zeigen
 Bundbereich</translation>
+    </message>
+    <message>
+        <source>Show every note of the scale alike
+All Notes</source>
+        <translation>Jeden Ton der Tonleiter gleich zeigen
+Alle Töne</translation>
+    </message>
+    <message>
+        <source>Set apart on each neck the shape of three notes per string that starts on its tonic
+Three Notes per String</source>
+        <translation>Auf jedem Hals die Form mit drei Tönen pro Saite hervorheben, die auf seinem Grundton beginnt
+Drei Töne pro Saite</translation>
+    </message>
+    <message>
+        <source>Show every note of the scale inside the fret window
+Inside the Fret Window</source>
+        <translation>Jeden Ton der Tonleiter innerhalb des Bundfensters zeigen
+Innerhalb des Bundfensters</translation>
+    </message>
+    <message>
+        <source>Hide the notes outside each shape instead of drawing them faint
+Hide Notes Outside the Shape</source>
+        <translation>Die Töne außerhalb jeder Form ausblenden, statt sie blass zu zeichnen
+Töne außerhalb der Form ausblenden</translation>
     </message>
 </context>
 <context>

@@ -303,6 +303,26 @@ national et international.</translation>
         <source>Ori&amp;entation</source>
         <translation>Ori&amp;entation</translation>
     </message>
+    <message>
+        <source>&amp;All Notes</source>
+        <translation>&amp;Toutes les notes</translation>
+    </message>
+    <message>
+        <source>&amp;Three Notes per String</source>
+        <translation>Trois notes par &amp;corde</translation>
+    </message>
+    <message>
+        <source>Inside the Fret &amp;Window</source>
+        <translation>Dans la &amp;fenêtre de cases</translation>
+    </message>
+    <message>
+        <source>&amp;Hide Notes Outside the Shape</source>
+        <translation>&amp;Masquer les notes hors de la forme</translation>
+    </message>
+    <message>
+        <source>&amp;Hand Positions</source>
+        <translation>Positions de la &amp;main</translation>
+    </message>
 </context>
 <context>
     <name>CPrefsDlg</name>
@@ -609,12 +629,16 @@ national et international.</translation>
         <translation>orientation %1 incorrecte : utilisez vertical ou horizontal</translation>
     </message>
     <message>
-        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings and --no-open-strings need --text or --export; the window always starts at C natural with the stored preferences</source>
-        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings et --no-open-strings exigent --text ou --export ; la fenêtre commence toujours en do naturel avec les préférences enregistrées</translation>
-    </message>
-    <message>
         <source>bad fret window %1: the instrument has %2 frets (stored); give --frets too, or a window within them</source>
         <translation>plage de cases %1 incorrecte : l&apos;instrument a %2 cases (enregistré) ; donnez aussi --frets, ou une plage dans ces cases</translation>
+    </message>
+    <message>
+        <source>bad positions %1: use all, 3nps or window</source>
+        <translation>positions %1 incorrectes : utilisez all, 3nps ou window</translation>
+    </message>
+    <message>
+        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only and --no-positions-only need --text or --export; the window always starts at C natural with the stored preferences</source>
+        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only et --no-positions-only exigent --text ou --export ; la fenêtre commence toujours en do naturel avec les préférences enregistrées</translation>
     </message>
     <message>
         <source>Usage: varnel [FILE]
@@ -664,6 +688,13 @@ Music options:
   --open-strings     name each open string beside the nut and mark those in
                      the scale
   --no-open-strings  no open strings, whatever is stored
+  --positions POSITIONS
+                     all (default): every scale note; 3nps: each neck&apos;s three-
+                     notes-per-string shape from its tonic on the lowest string,
+                     the other notes faint (--text: &apos;.&apos;); window: every note
+                     inside the fret window
+  --positions-only   hide the notes outside a shape instead (--text: &apos;-&apos;)
+  --no-positions-only  draw them faint, whatever is stored
   --spelling SPELLING
                      simple (default): each title&apos;s tonic with sharps, or flats
                      in a flat key; scale: every note as the key&apos;s scale writes it
@@ -671,8 +702,9 @@ Music options:
   --right-handed     the lowest string on the left, whatever is stored
 
 Every option not given keeps its stored value; none, major, standard, simple,
---frets 22, --fret-window all, --orientation vertical, --right-handed,
---no-fret-numbers and --no-open-strings give back the defaults.
+--frets 22, --fret-window all, --orientation vertical, --positions all,
+--right-handed, --no-fret-numbers, --no-open-strings and --no-positions-only
+give back the defaults.
 
 Exit status: 0 success, 1 a failure to read or write (the reason is printed),
 2 a bad command line.
@@ -734,6 +766,14 @@ Options musicales :
   --open-strings     nommer chaque corde à vide près du sillet et marquer
                      celles de la gamme
   --no-open-strings  pas de cordes à vide, quoi qu&apos;il soit enregistré
+  --positions POSITIONS
+                     all (par défaut) : toutes les notes de la gamme ; 3nps :
+                     sur chaque manche, la forme à trois notes par corde depuis
+                     sa tonique sur la corde grave, les autres notes pâles
+                     (--text : &apos;.&apos;) ; window : toutes les notes dans la
+                     fenêtre de cases
+  --positions-only   masquer plutôt les notes hors d&apos;une forme (--text : &apos;-&apos;)
+  --no-positions-only  les dessiner pâles, quoi qu&apos;il soit enregistré
   --spelling ORTHOGRAPHE
                      simple (par défaut) : la tonique de chaque titre avec des
                      dièses, ou des bémols dans une tonalité à bémols ; scale :
@@ -742,8 +782,9 @@ Options musicales :
   --right-handed     la corde grave à gauche, quoi qu&apos;il soit enregistré
 
 Toute option absente garde sa valeur enregistrée ; none, major, standard,
-simple, --frets 22, --fret-window all, --orientation vertical, --right-handed,
---no-fret-numbers et --no-open-strings rendent les valeurs par défaut.
+simple, --frets 22, --fret-window all, --orientation vertical, --positions all,
+--right-handed, --no-fret-numbers, --no-open-strings et --no-positions-only
+rendent les valeurs par défaut.
 
 Code de sortie : 0 succès, 1 un échec de lecture ou d&apos;écriture (la raison est
 affichée), 2 une ligne de commande incorrecte.
@@ -1061,6 +1102,30 @@ Manche entier</translation>
 Fret Window</source>
         <translation>Ne montrer que les cases de l&apos;une à une autre
 Plage de cases</translation>
+    </message>
+    <message>
+        <source>Show every note of the scale alike
+All Notes</source>
+        <translation>Montrer toutes les notes de la gamme de la même façon
+Toutes les notes</translation>
+    </message>
+    <message>
+        <source>Set apart on each neck the shape of three notes per string that starts on its tonic
+Three Notes per String</source>
+        <translation>Faire ressortir sur chaque manche la forme à trois notes par corde qui commence sur sa tonique
+Trois notes par corde</translation>
+    </message>
+    <message>
+        <source>Show every note of the scale inside the fret window
+Inside the Fret Window</source>
+        <translation>Montrer toutes les notes de la gamme dans la fenêtre de cases
+Dans la fenêtre de cases</translation>
+    </message>
+    <message>
+        <source>Hide the notes outside each shape instead of drawing them faint
+Hide Notes Outside the Shape</source>
+        <translation>Masquer les notes hors de chaque forme au lieu de les dessiner pâles
+Masquer les notes hors de la forme</translation>
     </message>
 </context>
 <context>

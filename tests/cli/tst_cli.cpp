@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <array>
+
 #include <sys/stat.h>
 
 namespace {
@@ -96,6 +98,8 @@ private Q_SLOTS:
     void instrumentCommandLines();
     void windowBeyondStoredFretsIsRefused_data();
     void windowBeyondStoredFretsIsRefused();
+    void threeNotesPerStringShapes_data();
+    void threeNotesPerStringShapes();
 
 private:
     Run RunVarnel(const QStringList& arguments);
@@ -221,6 +225,10 @@ void TestCli::badArgumentsAreRefused_data() {
     QTest::newRow("orientation") << QStringList{"--text", "--orientation", "up"} << "\"up\"";
     QTest::newRow("open strings on and off")
         << QStringList{"--text", "--open-strings", "--no-open-strings"} << "--no-open-strings";
+    QTest::newRow("positions") << QStringList{"--text", "--positions", "caged"} << "\"caged\"";
+    QTest::newRow("positions only on and off")
+        << QStringList{"--text", "--positions-only", "--no-positions-only"}
+        << "--no-positions-only";
     QTest::newRow("instrument without a picture") << QStringList{"--frets", "24"} << "--frets";
 }
 
@@ -544,6 +552,59 @@ void TestCli::windowBeyondStoredFretsIsRefused() {
     QCOMPARE(Lines(run.err).size(), 1);
     QVERIFY2(run.err.contains("\"5-13\": the instrument has 12 frets"), run.err.constData());
     QVERIFY(!QFile::exists(m_config->filePath(QStringLiteral("x.svg"))));
+}
+
+void TestCli::threeNotesPerStringShapes_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<char>("outside");
+    QTest::newRow("faint") << QByteArray() << QStringList{"--positions", "3nps"} << '.';
+    QTest::newRow("hidden") << QByteArray()
+                            << QStringList{"--positions", "3nps", "--positions-only"} << '-';
+    QTest::newRow("stored") << QByteArray("[Options]\nPositions=1\nPositionsOnly=1\n")
+                            << QStringList{} << '-';
+}
+
+// Each neck's shape: on every string three notes, as 'o' or '@', the first on the lowest
+// string its tonic; every other scale note is marked as outside.
+void TestCli::threeNotesPerStringShapes() {
+    QFETCH(QByteArray, stored);
+    QFETCH(QStringList, arguments);
+    QFETCH(char, outside);
+    if (!stored.isEmpty()) {
+        WriteSettings(*m_config, stored);
+    }
+    const Run run =
+        RunVarnel(QStringList{"--text", "--key", "A", "--style", "pattern"} + arguments);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(Titles(run.out), QStringList({"A Ionian", "B Dorian", "C# Phrygian", "D Lydian",
+                                           "E Mixolydian", "F# Aeolian", "G# Locrian"}));
+    const QStringList lines = Lines(run.out);
+    const QByteArray plain = ExpectedText(9, 0, 1);
+    const QStringList plainLines = Lines(plain);
+    for (int neck = 0; neck < 7; ++neck) {
+        std::array<int, 6> inShape{};
+        char lowest = 0;
+        for (int fret = 1; fret <= 22; ++fret) {
+            const QString row = lines.value(neck * 24 + fret);
+            const QString plainRow = plainLines.value(neck * 24 + fret);
+            for (int string = 0; string < 6; ++string) {
+                const QChar mark = row.at(3 + string);
+                const QChar plainMark = plainRow.at(3 + string);
+                if (mark == QLatin1Char('o') || mark == QLatin1Char('@')) {
+                    QCOMPARE(mark, plainMark);
+                    ++inShape.at(static_cast<std::size_t>(string));
+                    if (string == 0 && lowest == 0) {
+                        lowest = mark.toLatin1();
+                    }
+                } else if (plainMark != QLatin1Char('-')) {
+                    QCOMPARE(mark, QLatin1Char(outside));
+                }
+            }
+        }
+        QCOMPARE(inShape, (std::array<int, 6>{3, 3, 3, 3, 3, 3}));
+        QCOMPARE(lowest, '@');
+    }
 }
 
 void TestCli::windowLeavesOtherStylesToQt() {

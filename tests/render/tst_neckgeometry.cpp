@@ -187,6 +187,34 @@ private Q_SLOTS:
         QCOMPARE(std::size_t(tonic + scale + 70), pass.Ellipses().size());
     }
 
+    void shapeDotsStandOut_data() {
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("faint") << false;
+        QTest::newRow("hidden") << true;
+    }
+
+    // Seven shapes of 18 notes keep the full colours; the rest of the scale is drawn in other
+    // colours, or not at all.
+    void shapeDotsStandOut() {
+        QFETCH(bool, hidden);
+        Pass all;
+        all.Draw(false);
+        Pass shapes;
+        shapes.drawing.m_positions = PositionKind::ThreePerString;
+        shapes.drawing.m_bPositionsOnly = hidden;
+        shapes.Draw(false);
+        const auto count = [](const Pass& pass, bool full) {
+            int found = 0;
+            for (const CRecordedCall& dot : pass.Ellipses()) {
+                const bool isFull = dot.brush.colour == kTonic || dot.brush.colour == kScale;
+                found += !IsMarker(dot) && isFull == full;
+            }
+            return found;
+        };
+        QCOMPARE(count(shapes, true), 7 * 18);
+        QCOMPARE(count(shapes, false), hidden ? 0 : count(all, true) - 7 * 18);
+    }
+
     void markerBoxes() {
         Pass pass;
         pass.Draw(false);

@@ -94,6 +94,8 @@ private Q_SLOTS:
     void storedViewValuesReadAlone();
     void storedOptionsReadAlone_data();
     void storedSpelling_data();
+    void storedPositions_data();
+    void storedPositions();
     void storedSpelling();
     void storedOptionsReadAlone();
 };
@@ -307,6 +309,26 @@ void TestViewPreferences::storedSpelling() {
     QFETCH(int, spelling);
     View v("[Options]\n" + stored + "\n");
     QCOMPARE(static_cast<int>(v.view->m_spelling), spelling);
+}
+
+void TestViewPreferences::storedPositions_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("positions");
+    QTest::addColumn<bool>("only");
+    QTest::newRow("three per string, hidden")
+        << QByteArray("Positions=1\nPositionsOnly=1") << 1 << true;
+    QTest::newRow("window") << QByteArray("Positions=2") << 2 << false;
+    QTest::newRow("out of range") << QByteArray("Positions=3\nPositionsOnly=2") << 0 << false;
+    QTest::newRow("not a number") << QByteArray("Positions=1x\nPositionsOnly=-1") << 0 << false;
+}
+
+void TestViewPreferences::storedPositions() {
+    QFETCH(QByteArray, stored);
+    QFETCH(int, positions);
+    QFETCH(bool, only);
+    View v("[Options]\n" + stored + "\n");
+    QCOMPARE(static_cast<int>(v.view->m_positions), positions);
+    QCOMPARE(v.view->m_bPositionsOnly, only);
 }
 
 void TestViewPreferences::storedOptionsReadAlone() {
