@@ -249,6 +249,8 @@ void CVarnelView::ReloadSettings() {
     take(options.frets, fresh.options.frets, old.options.frets);
     take(options.horizontal, fresh.options.horizontal, old.options.horizontal);
     take(options.openStrings, fresh.options.openStrings, old.options.openStrings);
+    take(options.positions, fresh.options.positions, old.options.positions);
+    take(options.positionsOnly, fresh.options.positionsOnly, old.options.positionsOnly);
     // The window is one value in two keys: it is taken whole, and only if it fits.
     if (fresh.options.firstFret != old.options.firstFret ||
         fresh.options.lastFret != old.options.lastFret) {
