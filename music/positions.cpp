@@ -47,8 +47,21 @@ std::vector<PositionNote> WalkFrom(const CMusicModel& model, int nMode, int nSta
 
 } // namespace
 
+PositionShape::PositionShape(std::vector<PositionNote> notes)
+    : m_notes(std::move(notes)) {
+    for (const PositionNote& note : m_notes) {
+        if (note.string >= 0 && note.string < CMusicModel::kMaxStrings && note.fret >= 0 &&
+            note.fret < 32) {
+            m_fretBits.at(static_cast<std::size_t>(note.string)) |= std::uint32_t{1} << note.fret;
+        }
+    }
+}
+
 bool PositionShape::Contains(int nString, int nFret) const {
-    return std::find(m_notes.begin(), m_notes.end(), PositionNote{nString, nFret}) != m_notes.end();
+    if (nString < 0 || nString >= CMusicModel::kMaxStrings || nFret < 0 || nFret >= 32) {
+        return false;
+    }
+    return (m_fretBits.at(static_cast<std::size_t>(nString)) >> nFret & 1U) != 0;
 }
 
 PositionShape ThreeNotesPerString(const CMusicModel& model, int nMode) {

@@ -2,6 +2,8 @@
 
 #include "music/musicmodel.h"
 
+#include <array>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -26,8 +28,7 @@ struct PositionNote {
 class PositionShape {
 public:
     PositionShape() = default;
-    explicit PositionShape(std::vector<PositionNote> notes)
-        : m_notes(std::move(notes)) {}
+    explicit PositionShape(std::vector<PositionNote> notes);
 
     const std::vector<PositionNote>& Notes() const { return m_notes; }
     bool IsEmpty() const { return m_notes.empty(); }
@@ -35,6 +36,8 @@ public:
 
 private:
     std::vector<PositionNote> m_notes;
+    // The frets of each string's notes as bits, so that a drawing asks of every cell cheaply.
+    std::array<std::uint32_t, CMusicModel::kMaxStrings> m_fretBits{};
 };
 
 // Neck nMode's three-notes-per-string shape under the model's key, style, family and
