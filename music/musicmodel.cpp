@@ -270,6 +270,18 @@ std::string CMusicModel::GetRootName(int nMode) const {
     return NoteText(GetNeckSpelling(nMode)[0]);
 }
 
+int CMusicModel::GetNeckFamily() const {
+    return static_cast<int>(FamilyIndex(m_nFamily));
+}
+
+int CMusicModel::GetNeckMode(int nMode) const {
+    return static_cast<int>(Locate(*this, 0, 0, nMode).shape);
+}
+
+ScaleSteps CMusicModel::GetNeckSteps(int nMode) const {
+    return ShapeSteps(FamilyIndex(m_nFamily), static_cast<std::size_t>(GetNeckMode(nMode)));
+}
+
 SpelledScale CMusicModel::GetNeckSpelling(int nMode) const {
     return PlanNeck(*this, nMode).notes;
 }

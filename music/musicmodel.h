@@ -107,6 +107,11 @@ public:
     // Semitones 0..11 from diagram nMode's tonic up to the cell's pitch, in the scale or not.
     int GetSemitones(int nFret, int nString, int nMode) const;
     std::string GetRootName(int nMode) const;
+    // Which family and which of its modes diagram nMode's notes form, counted up from its
+    // tonic, and that mode's semitones above the tonic, degree by degree.
+    int GetNeckFamily() const;
+    int GetNeckMode(int nMode) const;
+    ScaleSteps GetNeckSteps(int nMode) const;
     // The written notes of diagram nMode, its tonic first: the tonic as its title names it and
     // every other degree on the next letter.
     SpelledScale GetNeckSpelling(int nMode) const;

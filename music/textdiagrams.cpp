@@ -22,7 +22,14 @@ char CellMark(const CMusicModel& model, const TextDiagramOptions& options, int f
         const int degree = model.GetDegree(fret, string, mode);
         return degree == 0 ? '-' : static_cast<char>('0' + degree);
     }
-    return RoleMark(model.GetNoteRole(fret, string, mode));
+    const int role = model.GetNoteRole(fret, string, mode);
+    if (role == 1 && options.characteristic && IsCharacteristicNote(model, fret, string, mode)) {
+        return '!';
+    }
+    if (role == 1 && IsChordTone(model, options.chordTones, fret, string, mode)) {
+        return '*';
+    }
+    return RoleMark(role);
 }
 
 bool WritesLabels(LabelKind kind) {
@@ -101,6 +108,9 @@ std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOpti
         text += model.GetRootName(mode);
         text += ' ';
         text += model.GetModeName(mode);
+        if (options.chordTones != ChordKind::None) {
+            text += " \u00b7 " + ChordName(model, mode, options.chordTones);
+        }
         text += '\n';
         if (options.horizontal) {
             std::vector<std::string> names;

@@ -1,0 +1,90 @@
+#include "music/chords.h"
+
+#include <array>
+#include <string_view>
+
+namespace {
+
+struct Quality {
+    int third;
+    int fifth;
+    int seventh; // -1 in a triad
+    std::string_view suffix;
+};
+
+constexpr std::array<Quality, 14> kQualities{{
+    {4, 7, -1, ""},
+    {3, 7, -1, "m"},
+    {3, 6, -1, "dim"},
+    {4, 8, -1, "+"},
+    {4, 6, -1, "(b5)"},
+    {4, 7, 11, "maj7"},
+    {3, 7, 10, "m7"},
+    {4, 7, 10, "7"},
+    {3, 6, 10, "m7b5"},
+    {3, 6, 9, "dim7"},
+    {3, 7, 11, "m(maj7)"},
+    {4, 8, 11, "+maj7"},
+    {4, 8, 10, "+7"},
+    {4, 6, 10, "7b5"},
+}};
+
+// Which degrees a chord holds, as a bit per degree 1..7 (bit 0 the tonic).
+unsigned ChordDegrees(ChordKind kind) {
+    switch (kind) {
+    case ChordKind::Triad:
+        return 0b0010101U;
+    case ChordKind::Seventh:
+        return 0b1010101U;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+std::string ChordSuffix(int nThird, int nFifth, int nSeventh) {
+    for (const Quality& quality : kQualities) {
+        if (quality.third == nThird && quality.fifth == nFifth && quality.seventh == nSeventh) {
+            return std::string(quality.suffix);
+        }
+    }
+    std::string listed =
+        "(" + CMusicModel::IntervalName(3, nThird) + " " + CMusicModel::IntervalName(5, nFifth);
+    if (nSeventh >= 0) {
+        listed += " " + CMusicModel::IntervalName(7, nSeventh);
+    }
+    return listed + ")";
+}
+
+std::string ChordName(const CMusicModel& model, int nMode, ChordKind kind) {
+    if (kind == ChordKind::None) {
+        return {};
+    }
+    const ScaleSteps steps = model.GetNeckSteps(nMode);
+    return model.GetRootName(nMode) +
+           ChordSuffix(steps[2], steps[4], kind == ChordKind::Seventh ? steps[6] : -1);
+}
+
+bool IsChordTone(const CMusicModel& model, ChordKind kind, int nFret, int nString, int nMode) {
+    const int degree = model.GetDegree(nFret, nString, nMode);
+    return degree > 0 && ((ChordDegrees(kind) >> (degree - 1)) & 1U) != 0;
+}
+
+int CharacteristicDegree(int nFamily, int nFamilyMode) {
+    static constexpr int kDegrees[CMusicModel::kFamilies][CMusicModel::kModes] = {
+        {0, 6, 2, 4, 7, 6, 5}, // Ionian Dorian Phrygian Lydian Mixolydian Aeolian Locrian
+        {7, 6, 5, 4, 3, 2, 7}, // Harmonic Minor, Locrian #6 ... Lydian #2, Altered bb7
+        {7, 2, 5, 7, 6, 2, 4}, // Melodic Minor, Dorian b2 ... Locrian #2, Altered
+    };
+    if (nFamily < 0 || nFamily >= CMusicModel::kFamilies || nFamilyMode < 0 ||
+        nFamilyMode >= CMusicModel::kModes) {
+        return 0;
+    }
+    return kDegrees[nFamily][nFamilyMode];
+}
+
+bool IsCharacteristicNote(const CMusicModel& model, int nFret, int nString, int nMode) {
+    const int wanted = CharacteristicDegree(model.GetNeckFamily(), model.GetNeckMode(nMode));
+    return wanted != 0 && model.GetDegree(nFret, nString, nMode) == wanted;
+}
