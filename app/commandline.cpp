@@ -46,19 +46,47 @@ struct Parser {
                                  QStringLiteral("POSITIONS")};
     QCommandLineOption positionsOnly{QStringLiteral("positions-only")};
     QCommandLineOption noPositionsOnly{QStringLiteral("no-positions-only")};
+    QCommandLineOption chordTones{QStringLiteral("chord-tones"), QString(),
+                                  QStringLiteral("CHORD")};
+    QCommandLineOption characteristic{QStringLiteral("characteristic")};
+    QCommandLineOption noCharacteristic{QStringLiteral("no-characteristic")};
     QCommandLineOption print{QStringLiteral("print")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
 
     Parser() {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({text,          exportFile,      key,           style,
-                           stringSpacing, fretSpacing,     neckSpacing,   size,
-                           fit,           theme,           labels,        leftHanded,
-                           rightHanded,   tuning,          family,        fretNumbers,
-                           noFretNumbers, spelling,        frets,         fretWindow,
-                           orientation,   openStrings,     noOpenStrings, positions,
-                           positionsOnly, noPositionsOnly, print,         help,
+        parser.addOptions({text,
+                           exportFile,
+                           key,
+                           style,
+                           stringSpacing,
+                           fretSpacing,
+                           neckSpacing,
+                           size,
+                           fit,
+                           theme,
+                           labels,
+                           leftHanded,
+                           rightHanded,
+                           tuning,
+                           family,
+                           fretNumbers,
+                           noFretNumbers,
+                           spelling,
+                           frets,
+                           fretWindow,
+                           orientation,
+                           openStrings,
+                           noOpenStrings,
+                           positions,
+                           positionsOnly,
+                           noPositionsOnly,
+                           chordTones,
+                           characteristic,
+                           noCharacteristic,
+                           print,
+                           help,
                            version});
         AddQtOptions();
     }
@@ -285,6 +313,17 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
         }
         opts.positions = static_cast<PositionKind>(kinds.indexOf(value));
     }
+    if (p.parser.isSet(p.chordTones)) {
+        const QString value = p.parser.value(p.chordTones);
+        static const QStringList kinds{QStringLiteral("none"), QStringLiteral("triad"),
+                                       QStringLiteral("seventh")};
+        if (!kinds.contains(value)) {
+            opts.error = CommandLine::tr("bad chord tones %1: use none, triad or seventh")
+                             .arg(Quoted(value));
+            return false;
+        }
+        opts.chordTones = static_cast<ChordKind>(kinds.indexOf(value));
+    }
     // Each switch has its opposite, so that a stored choice can be undone for one run.
     const struct {
         const QCommandLineOption& on;
@@ -293,7 +332,8 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
     } switches[] = {{p.leftHanded, p.rightHanded, opts.leftHanded},
                     {p.fretNumbers, p.noFretNumbers, opts.fretNumbers},
                     {p.openStrings, p.noOpenStrings, opts.openStrings},
-                    {p.positionsOnly, p.noPositionsOnly, opts.positionsOnly}};
+                    {p.positionsOnly, p.noPositionsOnly, opts.positionsOnly},
+                    {p.characteristic, p.noCharacteristic, opts.characteristic}};
     for (const auto& option : switches) {
         const bool on = p.parser.isSet(option.on);
         const bool off = p.parser.isSet(option.off);
@@ -336,7 +376,7 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
 bool CommandLineOptions::HasOverrides() const {
     return key || style || stringSpacing || fretSpacing || neckSpacing || labels || tuning ||
            family || leftHanded || fretNumbers || spelling || frets || horizontal || openStrings ||
-           fretWindow || positions || positionsOnly;
+           fretWindow || positions || positionsOnly || chordTones || characteristic;
 }
 
 CommandLineOptions ParseCommandLine(const QStringList& arguments) {
@@ -423,7 +463,8 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
                                      "--spelling, --left-handed, --right-handed, --fret-numbers, "
                                      "--no-fret-numbers, --frets, --fret-window, --orientation, "
                                      "--open-strings, --no-open-strings, --positions, "
-                                     "--positions-only and --no-positions-only need --text or "
+                                     "--positions-only, --no-positions-only, --chord-tones, "
+                                     "--characteristic and --no-characteristic need --text or "
                                      "--export; "
                                      "the window always starts at C natural with the stored "
                                      "preferences");
@@ -467,6 +508,8 @@ QString ApplyCommandLine(const CommandLineOptions& options, OptionPrefs& stored)
     prefs.openStrings = options.openStrings.value_or(prefs.openStrings);
     prefs.positions = options.positions.value_or(prefs.positions);
     prefs.positionsOnly = options.positionsOnly.value_or(prefs.positionsOnly);
+    prefs.chordTones = options.chordTones.value_or(prefs.chordTones);
+    prefs.characteristic = options.characteristic.value_or(prefs.characteristic);
     if (options.family) {
         prefs.family = *options.family;
     }
@@ -537,6 +580,13 @@ QString CommandLineHelp() {
         "                     inside the fret window\n"
         "  --positions-only   hide the notes outside a shape instead (--text: '-')\n"
         "  --no-positions-only  draw them faint, whatever is stored\n"
+        "  --chord-tones CHORD\n"
+        "                     none (default), triad or seventh: ring the chord built on\n"
+        "                     each neck's tonic from its scale and name it in the title\n"
+        "                     (--text: '*', and the title ends in the chord's name)\n"
+        "  --characteristic   ring each mode's characteristic degree in a colour of its\n"
+        "                     own (--text: '!')\n"
+        "  --no-characteristic  no characteristic notes, whatever is stored\n"
         "  --spelling SPELLING\n"
         "                     simple (default): each title's tonic with sharps, or flats\n"
         "                     in a flat key; scale: every note as the key's scale writes it\n"
@@ -545,8 +595,8 @@ QString CommandLineHelp() {
         "\n"
         "Every option not given keeps its stored value; none, major, standard, simple,\n"
         "--frets 22, --fret-window all, --orientation vertical, --positions all,\n"
-        "--right-handed, --no-fret-numbers, --no-open-strings and --no-positions-only\n"
-        "give back the defaults.\n"
+        "--chord-tones none, --right-handed, --no-fret-numbers, --no-open-strings,\n"
+        "--no-positions-only and --no-characteristic give back the defaults.\n"
         "\n"
         "Exit status: 0 success, 1 a failure to read or write (the reason is printed),\n"
         "2 a bad command line.\n");

@@ -39,6 +39,8 @@ struct CommandLineOptions {
     std::optional<bool> openStrings; // --open-strings or --no-open-strings
     std::optional<PositionKind> positions;
     std::optional<bool> positionsOnly; // --positions-only or --no-positions-only
+    std::optional<ChordKind> chordTones;
+    std::optional<bool> characteristic; // --characteristic or --no-characteristic
     // --fret-window F-L, or "all"; checked against the instrument only once the stored values
     // are known, since the fret count may come from either.
     struct FretWindow {

@@ -400,6 +400,19 @@ void CMainFrame::CreateInstrumentActions() {
     connect(positionsOnly, &QAction::triggered, this, [this](bool checked) {
         ChangeOptions([checked](OptionPrefs& o) { o.positionsOnly = checked; });
     });
+    const QActionGroup* chordTones =
+        AddChoice(ID_VIEW_CHORD_TONES_FIRST, {tr("&None"), tr("&Triads"), tr("&Seventh Chords")});
+    for (QAction* action : chordTones->actions()) {
+        const auto kind =
+            static_cast<ChordKind>(action->data().toInt() - ID_VIEW_CHORD_TONES_FIRST);
+        connect(action, &QAction::triggered, this,
+                [this, kind] { ChangeOptions([kind](OptionPrefs& o) { o.chordTones = kind; }); });
+    }
+    QAction* characteristic = AddCommand(ID_VIEW_CHARACTERISTIC, tr("Mar&k Characteristic Notes"));
+    characteristic->setCheckable(true);
+    connect(characteristic, &QAction::triggered, this, [this](bool checked) {
+        ChangeOptions([checked](OptionPrefs& o) { o.characteristic = checked; });
+    });
 }
 
 void CMainFrame::ChangeOptions(const std::function<void(OptionPrefs&)>& change) {
@@ -467,6 +480,8 @@ void CMainFrame::ShowChecks() {
     Action(ID_VIEW_OPEN_STRINGS)->setChecked(view.m_bOpenStrings);
     Action(ID_VIEW_POSITIONS_FIRST + static_cast<int>(view.m_positions))->setChecked(true);
     Action(ID_VIEW_POSITIONS_ONLY)->setChecked(view.m_bPositionsOnly);
+    Action(ID_VIEW_CHORD_TONES_FIRST + static_cast<int>(view.m_chordTones))->setChecked(true);
+    Action(ID_VIEW_CHARACTERISTIC)->setChecked(view.m_bCharacteristic);
     Action(ID_VIEW_LEFT_HANDED)->setChecked(view.m_bLeftHanded);
     Action(ID_VIEW_FRET_NUMBERS)->setChecked(view.m_bFretNumbers);
     // A key or diagram the scale spelling writes from another name says so until the next
@@ -595,6 +610,11 @@ void CMainFrame::CreateMenus() {
     }
     positions->addSeparator();
     positions->addAction(Action(ID_VIEW_POSITIONS_ONLY));
+    QMenu* chords = viewMenu->addMenu(tr("&Chord Tones"));
+    for (int i = 0; i <= static_cast<int>(ChordKind::Seventh); ++i) {
+        chords->addAction(Action(ID_VIEW_CHORD_TONES_FIRST + i));
+    }
+    viewMenu->addAction(Action(ID_VIEW_CHARACTERISTIC));
 
     menuBar()->addMenu(tr("&Help"))->addAction(Action(ID_APP_ABOUT));
 }

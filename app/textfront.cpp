@@ -43,5 +43,7 @@ int RunTextFront(const CommandLineOptions& options) {
     text.lastFret = prefs.lastFret;
     text.positions = prefs.positions;
     text.positionsOnly = prefs.positionsOnly;
+    text.chordTones = prefs.chordTones;
+    text.characteristic = prefs.characteristic;
     return WriteToStdout(QByteArray::fromStdString(FormatDiagramsAsText(model, text)));
 }

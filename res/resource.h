@@ -50,6 +50,8 @@ constexpr int ID_VIEW_FRET_WINDOW = 32816;
 constexpr int ID_VIEW_FRETS_FIRST = 32817;     // to 32829: instruments of 12 to 24 frets
 constexpr int ID_VIEW_POSITIONS_FIRST = 32830; // to 32832: all, three per string, window
 constexpr int ID_VIEW_POSITIONS_ONLY = 32833;
+constexpr int ID_VIEW_CHORD_TONES_FIRST = 32834; // to 32836: none, triad, seventh
+constexpr int ID_VIEW_CHARACTERISTIC = 32837;
 
 // Commands whose numbers come from the application framework.
 constexpr int ID_FILE_NEW = 57600;

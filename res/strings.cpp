@@ -71,6 +71,17 @@ constexpr Entry kStrings[] = {
     {ID_VIEW_POSITIONS_ONLY,
      QT_TRANSLATE_NOOP("Strings", "Hide the notes outside each shape instead of drawing them "
                                   "faint\nHide Notes Outside the Shape")},
+    {ID_VIEW_CHORD_TONES_FIRST,
+     QT_TRANSLATE_NOOP("Strings", "Mark no chord on the necks\nNo Chord Tones")},
+    {ID_VIEW_CHORD_TONES_FIRST + 1,
+     QT_TRANSLATE_NOOP("Strings", "Ring the triad built on each neck's tonic and name it in the "
+                                  "title\nTriads")},
+    {ID_VIEW_CHORD_TONES_FIRST + 2,
+     QT_TRANSLATE_NOOP("Strings", "Ring the seventh chord built on each neck's tonic and name it "
+                                  "in the title\nSeventh Chords")},
+    {ID_VIEW_CHARACTERISTIC,
+     QT_TRANSLATE_NOOP("Strings", "Ring the degree that sets each mode apart from the nearest "
+                                  "major or minor scale\nCharacteristic Notes")},
     {ID_EDIT_PREFERENCES, QT_TRANSLATE_NOOP("Strings", "Preferences\nPreferences")},
     {ID_FILE_PRINT_SETUP,
      QT_TRANSLATE_NOOP("Strings", "Change the printer and printing options\nPrint Setup")},

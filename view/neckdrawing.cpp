@@ -51,6 +51,20 @@ QColor Faint(const QColor& colour, const QColor& background) {
                   mix(colour.blue(), background.blue()));
 }
 
+// How far a chord tone's ring stands out from its dot; a characteristic note that is a chord
+// tone too gets its ring as far again outside that one.
+constexpr int kChordRingGap = 2;
+
+CSurfaceRect Grown(const CSurfaceRect& box, int by) {
+    return {box.left - by, box.top - by, box.right + by, box.bottom + by};
+}
+
+// A strong amber: apart from the tonic, scale and title colours, and readable on both the light
+// and the dark background.
+QColor CharacteristicColour() {
+    return QColor(0xd9, 0x6c, 0x00);
+}
+
 QString Latin(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -81,6 +95,15 @@ int CNeckDrawing::DotRadius() const {
 QString CNeckDrawing::TitleOf(int nMode) const {
     const QString name = m_bShortTitles ? Latin(GetShortModeName(nMode)) : FullModeName(nMode);
     return QString::fromStdString(QueryRootName(nMode)) + QLatin1Char(' ') + name;
+}
+
+QString CNeckDrawing::ChordSuffixOf(int nMode) const {
+    if (m_chordTones == ChordKind::None) {
+        return {};
+    }
+    // The root is the title's tonic, which the widest tonic stands in for while fitting.
+    const std::string name = ChordName(*this, nMode, m_chordTones);
+    return QString::fromStdString(name.substr(QueryRootName(nMode).size()));
 }
 
 std::array<CNeckDrawing::FittedTitle, CMusicModel::kModes>
@@ -116,11 +139,25 @@ CNeckDrawing::FitTitles(CDrawSurface* pDC, std::int64_t room) const {
     const int tonicPercent = fittingPercent(widestTonic);
     for (int i = 0; i < kModes; ++i) {
         const QString tonic = QString::fromStdString(QueryRootName(i));
+        const bool chord = m_chordTones != ChordKind::None;
+        const QString suffix = ChordSuffixOf(i);
+        const QString dot = QStringLiteral(" \u00b7 ");
         for (const QString& name : {FullModeName(i), Latin(GetShortModeName(i))}) {
-            const int percent = fittingPercent(widestTonic + QLatin1Char(' ') + name);
+            const QString measured = widestTonic + QLatin1Char(' ') + name +
+                                     (chord ? dot + widestTonic + suffix : QString());
+            const int percent = fittingPercent(measured);
             if (percent > 0) {
-                titles.at(static_cast<std::size_t>(i)) = {tonic + QLatin1Char(' ') + name, percent};
+                titles.at(static_cast<std::size_t>(i)) = {
+                    tonic + QLatin1Char(' ') + name + (chord ? dot + tonic + suffix : QString()),
+                    percent};
                 break;
+            }
+        }
+        // The chord alone says more than the bare tonic.
+        if (chord && titles.at(static_cast<std::size_t>(i)).text.isEmpty()) {
+            const int percent = fittingPercent(widestTonic + suffix);
+            if (percent > 0) {
+                titles.at(static_cast<std::size_t>(i)) = {tonic + suffix, percent};
             }
         }
         if (titles.at(static_cast<std::size_t>(i)).text.isEmpty() && tonicPercent > 0) {
@@ -235,7 +272,9 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
     // The major family's titles are all long or all short, by its widest title, as they
     // always were; the minor families' much longer names, and every title of a horizontal
     // neck, are fitted one by one.
-    const bool fitTitles = IsMinorFamily(m_nFamily) || m_bHorizontal;
+    // Chord names lengthen every title, so then the major family's are fitted one by one too.
+    const bool fitTitles =
+        IsMinorFamily(m_nFamily) || m_bHorizontal || m_chordTones != ChordKind::None;
     std::array<FittedTitle, kModes> fitted{};
     if (fitTitles) {
         fitted = FitTitles(pDC, room);
@@ -264,6 +303,10 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
     const CSurfaceBrush faintScaleBrush{faintScale};
     const QColor faintTonicLabel = LabelColourOn(faintTonic);
     const QColor faintScaleLabel = LabelColourOn(faintScale);
+    // Rings hold no fill, so that the dot and the string stay seen through them.
+    const CSurfaceBrush hollowBrush{QColor(Qt::transparent)};
+    const CSurfacePen chordPen{colours.title};
+    const CSurfacePen characteristicPen{CharacteristicColour()};
 
     pDC->RememberTools();
     pDC->SelectPen(linePen);
@@ -329,6 +372,20 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
                                     QString::fromStdString(
                                         GetNoteLabel(m_labelKind, cell.fret, cell.string, i)),
                                     label, labelPixelSize, CDrawSurface::TextFit::InEllipse);
+                }
+                const bool chordTone = IsChordTone(*this, m_chordTones, cell.fret, cell.string, i);
+                const bool characteristic =
+                    m_bCharacteristic && IsCharacteristicNote(*this, cell.fret, cell.string, i);
+                if (chordTone || characteristic) {
+                    pDC->SelectBrush(hollowBrush);
+                }
+                if (chordTone) {
+                    pDC->SelectPen(chordPen);
+                    pDC->Ellipse(Grown(cell.dot, kChordRingGap));
+                }
+                if (characteristic) {
+                    pDC->SelectPen(characteristicPen);
+                    pDC->Ellipse(Grown(cell.dot, chordTone ? 2 * kChordRingGap : kChordRingGap));
                 }
                 if (fixed) {
                     pDC->SelectPen(linePen);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layout/necklayout.h"
+#include "music/chords.h"
 #include "music/musicmodel.h"
 #include "music/positions.h"
 
@@ -54,6 +55,10 @@ public:
     // not at all with m_bPositionsOnly.
     PositionKind m_positions = PositionKind::All;
     bool m_bPositionsOnly = false;
+    // A ring around each neck's chord tones, the chord's name in its title, and a second ring
+    // in a colour of its own around its characteristic degree.
+    ChordKind m_chordTones = ChordKind::None;
+    bool m_bCharacteristic = false;
 
     // One full pass. clientSize is the size of the view's window, which sets the logical
     // extent even when printing; prcTarget is the device area to cover. Any metrics are drawn
@@ -112,6 +117,8 @@ private:
     };
 
     QString TitleOf(int nMode) const;
+    // What the chord's name adds to its root, empty with chord tones off.
+    QString ChordSuffixOf(int nMode) const;
     // Each minor-family title on its own: the full mode name if it fits `room` at the pass's
     // font or smaller down to a legible floor, else the short name, else the tonic alone,
     // else nothing. The widest tonic stands in for the real one, so titles keep their form

@@ -100,6 +100,9 @@ OptionPrefs OptionPrefs::Load(const SettingsStore& store) {
     prefs.positions = static_cast<PositionKind>(
         ReadInRange(store, kPositions, 0, static_cast<int>(PositionKind::Window), 0));
     prefs.positionsOnly = ReadInRange(store, kPositionsOnly, 0, 1, 0) == 1;
+    prefs.chordTones = static_cast<ChordKind>(
+        ReadInRange(store, kChordTones, 0, static_cast<int>(ChordKind::Seventh), 0));
+    prefs.characteristic = ReadInRange(store, kCharacteristic, 0, 1, 0) == 1;
     return prefs;
 }
 
@@ -120,6 +123,9 @@ void OptionPrefs::SaveChanges(SettingsStore& store, const OptionPrefs& before) c
     WriteIfChanged(store, kPositions, static_cast<int>(positions),
                    static_cast<int>(before.positions));
     WriteIfChanged(store, kPositionsOnly, positionsOnly ? 1 : 0, before.positionsOnly ? 1 : 0);
+    WriteIfChanged(store, kChordTones, static_cast<int>(chordTones),
+                   static_cast<int>(before.chordTones));
+    WriteIfChanged(store, kCharacteristic, characteristic ? 1 : 0, before.characteristic ? 1 : 0);
 }
 
 bool OptionPrefs::IsFretWindow(int first, int last, int frets) {
@@ -153,6 +159,8 @@ void OptionPrefs::ApplyTo(CNeckDrawing& drawing) const {
     drawing.m_nLastFret = lastFret;
     drawing.m_positions = positions;
     drawing.m_bPositionsOnly = positionsOnly;
+    drawing.m_chordTones = chordTones;
+    drawing.m_bCharacteristic = characteristic;
 }
 
 OptionPrefs OptionPrefs::Of(const CNeckDrawing& drawing) {
@@ -170,5 +178,7 @@ OptionPrefs OptionPrefs::Of(const CNeckDrawing& drawing) {
     prefs.lastFret = drawing.m_nLastFret;
     prefs.positions = drawing.m_positions;
     prefs.positionsOnly = drawing.m_bPositionsOnly;
+    prefs.chordTones = drawing.m_chordTones;
+    prefs.characteristic = drawing.m_bCharacteristic;
     return prefs;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "music/chords.h"
 #include "music/musicmodel.h"
 #include "music/positions.h"
 #include "music/tuning.h"
@@ -29,6 +30,8 @@ struct OptionPrefs {
     static constexpr char kPositions[] = "Positions"; // 0 all, 1 three per string, 2 window
     // 0 notes outside a shape drawn faint, 1 hidden
     static constexpr char kPositionsOnly[] = "PositionsOnly";
+    static constexpr char kChordTones[] = "ChordTones";         // 0 none, 1 triad, 2 seventh
+    static constexpr char kCharacteristic[] = "Characteristic"; // 0 or 1
 
     LabelKind labels = LabelKind::None;
     bool leftHanded = false;
@@ -43,6 +46,8 @@ struct OptionPrefs {
     int lastFret = CMusicModel::kGuitarFrets;
     PositionKind positions = PositionKind::All;
     bool positionsOnly = false;
+    ChordKind chordTones = ChordKind::None;
+    bool characteristic = false;
 
     friend bool operator==(const OptionPrefs&, const OptionPrefs&) = default;
 
@@ -55,7 +60,8 @@ struct OptionPrefs {
     void SaveChanges(SettingsStore& store, const OptionPrefs& before) const;
 
     // The family, instrument and spelling are the model's; labels, hand, fret numbers, fret
-    // window, orientation, open strings and positions the drawing's.
+    // window, orientation, open strings, positions, chord tones and characteristic notes the
+    // drawing's.
     void ApplyTo(CMusicModel& model) const;
     void ApplyTo(CNeckDrawing& drawing) const;
     static OptionPrefs Of(const CNeckDrawing& drawing);

@@ -79,6 +79,7 @@ private Q_SLOTS:
     void init();
     void textForKeyAndStyle();
     void normalisedKeyIsNamedAsNormalised();
+    void chordTonesNameTheChords();
     void storedStyleIsUsedWithoutStyleOption();
     void styleOptionOverridesStoredStyle();
     void textCreatesNoSettings();
@@ -140,6 +141,16 @@ void TestCli::textForKeyAndStyle() {
         QCOMPARE(lines[diagram * 24 + 23], QString());
     }
     QCOMPARE(run.out, ExpectedText(4, -1, 1));
+}
+
+void TestCli::chordTonesNameTheChords() {
+    const Run run =
+        RunVarnel({"--text", "--chord-tones", "seventh", "--style", "pattern", "--key", "C"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(Titles(run.out),
+             QStringList({"C Ionian \u00b7 Cmaj7", "D Dorian \u00b7 Dm7", "E Phrygian \u00b7 Em7",
+                          "F Lydian \u00b7 Fmaj7", "G Mixolydian \u00b7 G7", "A Aeolian \u00b7 Am7",
+                          "B Locrian \u00b7 Bm7b5"}));
 }
 
 void TestCli::normalisedKeyIsNamedAsNormalised() {
@@ -229,6 +240,10 @@ void TestCli::badArgumentsAreRefused_data() {
     QTest::newRow("positions only on and off")
         << QStringList{"--text", "--positions-only", "--no-positions-only"}
         << "--no-positions-only";
+    QTest::newRow("chord tones") << QStringList{"--text", "--chord-tones", "ninth"} << "\"ninth\"";
+    QTest::newRow("characteristic on and off")
+        << QStringList{"--text", "--characteristic", "--no-characteristic"}
+        << "--no-characteristic";
     QTest::newRow("instrument without a picture") << QStringList{"--frets", "24"} << "--frets";
 }
 

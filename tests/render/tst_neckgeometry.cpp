@@ -4,6 +4,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 
@@ -213,6 +214,47 @@ private Q_SLOTS:
         };
         QCOMPARE(count(shapes, true), 7 * 18);
         QCOMPARE(count(shapes, false), hidden ? 0 : count(all, true) - 7 * 18);
+    }
+
+    // Rings stand concentric around dots, and as many as the cells of the seven chords on C:
+    // Cmaj7, Cm7 (Dorian, Phrygian, Aeolian), Cmaj7 (Lydian), C7 and Cm7b5, each counted from
+    // its pitch classes.
+    void ringsOnChordTones() {
+        Pass pass;
+        pass.drawing.m_chordTones = ChordKind::Seventh;
+        pass.Draw(false);
+        const std::array<std::array<int, 4>, 7> chords{{{0, 4, 7, 11},
+                                                        {0, 3, 7, 10},
+                                                        {0, 3, 7, 10},
+                                                        {0, 4, 7, 11},
+                                                        {0, 4, 7, 10},
+                                                        {0, 3, 7, 10},
+                                                        {0, 3, 6, 10}}};
+        int expected = 0;
+        for (const auto& chord : chords) {
+            for (int open : {4, 9, 2, 7, 11, 4}) {
+                for (int fret = 1; fret <= 22; ++fret) {
+                    expected += std::count(chord.begin(), chord.end(), (open + fret) % 12) > 0;
+                }
+            }
+        }
+        const std::vector<CRecordedCall> ellipses = pass.Ellipses();
+        int rings = 0;
+        for (std::size_t i = 1; i < ellipses.size(); ++i) {
+            const CRecordedCall& ring = ellipses[i];
+            if (ring.brush.colour.alpha() != 0) {
+                continue;
+            }
+            ++rings;
+            const CSurfaceRect& dot = ellipses[i - 1].rect;
+            QCOMPARE(ring.rect.left, dot.left - 2);
+            QCOMPARE(ring.rect.top, dot.top - 2);
+            QCOMPARE(ring.rect.right, dot.right + 2);
+            QCOMPARE(ring.rect.bottom, dot.bottom + 2);
+            QVERIFY(ellipses[i - 1].brush.colour == kTonic ||
+                    ellipses[i - 1].brush.colour == kScale);
+        }
+        QCOMPARE(rings, expected);
     }
 
     void markerBoxes() {
