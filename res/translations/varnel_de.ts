@@ -323,6 +323,22 @@ und internationalem Recht.</translation>
         <source>&amp;Hand Positions</source>
         <translation>Hand&amp;positionen</translation>
     </message>
+    <message>
+        <source>&amp;Triads</source>
+        <translation>&amp;Dreiklänge</translation>
+    </message>
+    <message>
+        <source>&amp;Seventh Chords</source>
+        <translation>&amp;Septakkorde</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Characteristic Notes</source>
+        <translation>&amp;Charakteristische Töne markieren</translation>
+    </message>
+    <message>
+        <source>&amp;Chord Tones</source>
+        <translation>Akko&amp;rdtöne</translation>
+    </message>
 </context>
 <context>
     <name>CPrefsDlg</name>
@@ -637,8 +653,12 @@ und internationalem Recht.</translation>
         <translation>ungültige Positionen %1: all, 3nps oder window verwenden</translation>
     </message>
     <message>
-        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only and --no-positions-only need --text or --export; the window always starts at C natural with the stored preferences</source>
-        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only und --no-positions-only brauchen --text oder --export; das Fenster beginnt immer bei C ohne Vorzeichen mit den gespeicherten Einstellungen</translation>
+        <source>bad chord tones %1: use none, triad or seventh</source>
+        <translation>ungültige Akkordtöne %1: none, triad oder seventh verwenden</translation>
+    </message>
+    <message>
+        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only, --no-positions-only, --chord-tones, --characteristic and --no-characteristic need --text or --export; the window always starts at C natural with the stored preferences</source>
+        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only, --no-positions-only, --chord-tones, --characteristic und --no-characteristic brauchen --text oder --export; das Fenster beginnt immer bei C ohne Vorzeichen mit den gespeicherten Einstellungen</translation>
     </message>
     <message>
         <source>Usage: varnel [FILE]
@@ -695,6 +715,13 @@ Music options:
                      inside the fret window
   --positions-only   hide the notes outside a shape instead (--text: &apos;-&apos;)
   --no-positions-only  draw them faint, whatever is stored
+  --chord-tones CHORD
+                     none (default), triad or seventh: ring the chord built on
+                     each neck&apos;s tonic from its scale and name it in the title
+                     (--text: &apos;*&apos;, and the title ends in the chord&apos;s name)
+  --characteristic   ring each mode&apos;s characteristic degree in a colour of its
+                     own (--text: &apos;!&apos;)
+  --no-characteristic  no characteristic notes, whatever is stored
   --spelling SPELLING
                      simple (default): each title&apos;s tonic with sharps, or flats
                      in a flat key; scale: every note as the key&apos;s scale writes it
@@ -703,8 +730,8 @@ Music options:
 
 Every option not given keeps its stored value; none, major, standard, simple,
 --frets 22, --fret-window all, --orientation vertical, --positions all,
---right-handed, --no-fret-numbers, --no-open-strings and --no-positions-only
-give back the defaults.
+--chord-tones none, --right-handed, --no-fret-numbers, --no-open-strings,
+--no-positions-only and --no-characteristic give back the defaults.
 
 Exit status: 0 success, 1 a failure to read or write (the reason is printed),
 2 a bad command line.
@@ -771,6 +798,14 @@ Musikoptionen:
   --positions-only   die Töne außerhalb einer Form stattdessen ausblenden
                      (--text: &apos;-&apos;)
   --no-positions-only  sie blass zeichnen, was auch gespeichert ist
+  --chord-tones AKKORD
+                     none (Vorgabe), triad oder seventh: die Töne des Akkords
+                     auf dem Grundton jedes Halses aus seiner Tonleiter mit
+                     einem Ring markieren und ihn im Titel nennen (--text:
+                     &apos;*&apos;, und der Titel endet mit dem Akkordnamen)
+  --characteristic   die charakteristische Stufe jedes Modus mit einem Ring in
+                     eigener Farbe markieren (--text: &apos;!&apos;)
+  --no-characteristic  keine charakteristischen Töne, was auch gespeichert ist
   --spelling SCHREIBUNG
                      simple (Vorgabe): der Grundton jedes Titels mit Kreuzen,
                      in einer b-Tonart mit Bs; scale: jeder Ton so, wie die
@@ -780,8 +815,9 @@ Musikoptionen:
 
 Jede nicht angegebene Option behält ihren gespeicherten Wert; none, major,
 standard, simple, --frets 22, --fret-window all, --orientation vertical,
---positions all, --right-handed, --no-fret-numbers, --no-open-strings und
---no-positions-only stellen die Vorgaben her.
+--positions all, --chord-tones none, --right-handed, --no-fret-numbers,
+--no-open-strings, --no-positions-only und --no-characteristic stellen die
+Vorgaben her.
 
 Rückgabewert: 0 Erfolg, 1 ein Fehler beim Lesen oder Schreiben (der Grund wird
 ausgegeben), 2 eine ungültige Befehlszeile.
@@ -1123,6 +1159,30 @@ Innerhalb des Bundfensters</translation>
 Hide Notes Outside the Shape</source>
         <translation>Die Töne außerhalb jeder Form ausblenden, statt sie blass zu zeichnen
 Töne außerhalb der Form ausblenden</translation>
+    </message>
+    <message>
+        <source>Mark no chord on the necks
+No Chord Tones</source>
+        <translation>Keinen Akkord auf den Hälsen markieren
+Keine Akkordtöne</translation>
+    </message>
+    <message>
+        <source>Ring the triad built on each neck&apos;s tonic and name it in the title
+Triads</source>
+        <translation>Den Dreiklang auf dem Grundton jedes Halses mit Ringen markieren und im Titel nennen
+Dreiklänge</translation>
+    </message>
+    <message>
+        <source>Ring the seventh chord built on each neck&apos;s tonic and name it in the title
+Seventh Chords</source>
+        <translation>Den Septakkord auf dem Grundton jedes Halses mit Ringen markieren und im Titel nennen
+Septakkorde</translation>
+    </message>
+    <message>
+        <source>Ring the degree that sets each mode apart from the nearest major or minor scale
+Characteristic Notes</source>
+        <translation>Die Stufe mit einem Ring markieren, die jeden Modus von der nächsten Dur- oder Molltonleiter unterscheidet
+Charakteristische Töne</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,22 @@ national et international.</translation>
         <source>&amp;Hand Positions</source>
         <translation>Positions de la &amp;main</translation>
     </message>
+    <message>
+        <source>&amp;Triads</source>
+        <translation>&amp;Triades</translation>
+    </message>
+    <message>
+        <source>&amp;Seventh Chords</source>
+        <translation>Accords de &amp;septième</translation>
+    </message>
+    <message>
+        <source>Mar&amp;k Characteristic Notes</source>
+        <translation>Marq&amp;uer les notes caractéristiques</translation>
+    </message>
+    <message>
+        <source>&amp;Chord Tones</source>
+        <translation>Notes de &amp;l&apos;accord</translation>
+    </message>
 </context>
 <context>
     <name>CPrefsDlg</name>
@@ -637,8 +653,12 @@ national et international.</translation>
         <translation>positions %1 incorrectes : utilisez all, 3nps ou window</translation>
     </message>
     <message>
-        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only and --no-positions-only need --text or --export; the window always starts at C natural with the stored preferences</source>
-        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only et --no-positions-only exigent --text ou --export ; la fenêtre commence toujours en do naturel avec les préférences enregistrées</translation>
+        <source>bad chord tones %1: use none, triad or seventh</source>
+        <translation>notes d&apos;accord incorrectes %1 : utilisez none, triad ou seventh</translation>
+    </message>
+    <message>
+        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only, --no-positions-only, --chord-tones, --characteristic and --no-characteristic need --text or --export; the window always starts at C natural with the stored preferences</source>
+        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only, --no-positions-only, --chord-tones, --characteristic et --no-characteristic exigent --text ou --export ; la fenêtre commence toujours en do naturel avec les préférences enregistrées</translation>
     </message>
     <message>
         <source>Usage: varnel [FILE]
@@ -695,6 +715,13 @@ Music options:
                      inside the fret window
   --positions-only   hide the notes outside a shape instead (--text: &apos;-&apos;)
   --no-positions-only  draw them faint, whatever is stored
+  --chord-tones CHORD
+                     none (default), triad or seventh: ring the chord built on
+                     each neck&apos;s tonic from its scale and name it in the title
+                     (--text: &apos;*&apos;, and the title ends in the chord&apos;s name)
+  --characteristic   ring each mode&apos;s characteristic degree in a colour of its
+                     own (--text: &apos;!&apos;)
+  --no-characteristic  no characteristic notes, whatever is stored
   --spelling SPELLING
                      simple (default): each title&apos;s tonic with sharps, or flats
                      in a flat key; scale: every note as the key&apos;s scale writes it
@@ -703,8 +730,8 @@ Music options:
 
 Every option not given keeps its stored value; none, major, standard, simple,
 --frets 22, --fret-window all, --orientation vertical, --positions all,
---right-handed, --no-fret-numbers, --no-open-strings and --no-positions-only
-give back the defaults.
+--chord-tones none, --right-handed, --no-fret-numbers, --no-open-strings,
+--no-positions-only and --no-characteristic give back the defaults.
 
 Exit status: 0 success, 1 a failure to read or write (the reason is printed),
 2 a bad command line.
@@ -774,6 +801,14 @@ Options musicales :
                      fenêtre de cases
   --positions-only   masquer plutôt les notes hors d&apos;une forme (--text : &apos;-&apos;)
   --no-positions-only  les dessiner pâles, quoi qu&apos;il soit enregistré
+  --chord-tones ACCORD
+                     none (par défaut), triad ou seventh : entourer les notes
+                     de l&apos;accord bâti sur la tonique de chaque manche dans sa
+                     gamme et le nommer dans le titre (--text : &apos;*&apos;, et le
+                     titre finit par le nom de l&apos;accord)
+  --characteristic   entourer le degré caractéristique de chaque mode d&apos;un
+                     anneau de sa propre couleur (--text : &apos;!&apos;)
+  --no-characteristic  aucune note caractéristique, quoi qu&apos;il soit enregistré
   --spelling ORTHOGRAPHE
                      simple (par défaut) : la tonique de chaque titre avec des
                      dièses, ou des bémols dans une tonalité à bémols ; scale :
@@ -783,8 +818,8 @@ Options musicales :
 
 Toute option absente garde sa valeur enregistrée ; none, major, standard,
 simple, --frets 22, --fret-window all, --orientation vertical, --positions all,
---right-handed, --no-fret-numbers, --no-open-strings et --no-positions-only
-rendent les valeurs par défaut.
+--chord-tones none, --right-handed, --no-fret-numbers, --no-open-strings,
+--no-positions-only et --no-characteristic rendent les valeurs par défaut.
 
 Code de sortie : 0 succès, 1 un échec de lecture ou d&apos;écriture (la raison est
 affichée), 2 une ligne de commande incorrecte.
@@ -1126,6 +1161,30 @@ Dans la fenêtre de cases</translation>
 Hide Notes Outside the Shape</source>
         <translation>Masquer les notes hors de chaque forme au lieu de les dessiner pâles
 Masquer les notes hors de la forme</translation>
+    </message>
+    <message>
+        <source>Mark no chord on the necks
+No Chord Tones</source>
+        <translation>Ne marquer aucun accord sur les manches
+Aucune note d&apos;accord</translation>
+    </message>
+    <message>
+        <source>Ring the triad built on each neck&apos;s tonic and name it in the title
+Triads</source>
+        <translation>Entourer la triade bâtie sur la tonique de chaque manche et la nommer dans le titre
+Triades</translation>
+    </message>
+    <message>
+        <source>Ring the seventh chord built on each neck&apos;s tonic and name it in the title
+Seventh Chords</source>
+        <translation>Entourer l&apos;accord de septième bâti sur la tonique de chaque manche et le nommer dans le titre
+Accords de septième</translation>
+    </message>
+    <message>
+        <source>Ring the degree that sets each mode apart from the nearest major or minor scale
+Characteristic Notes</source>
+        <translation>Entourer le degré qui distingue chaque mode de la gamme majeure ou mineure la plus proche
+Notes caractéristiques</translation>
     </message>
 </context>
 <context>
