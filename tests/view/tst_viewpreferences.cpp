@@ -96,6 +96,8 @@ private Q_SLOTS:
     void storedSpelling_data();
     void storedPositions_data();
     void storedPositions();
+    void storedChordTones_data();
+    void storedChordTones();
     void storedSpelling();
     void storedOptionsReadAlone();
 };
@@ -320,6 +322,26 @@ void TestViewPreferences::storedPositions_data() {
     QTest::newRow("window") << QByteArray("Positions=2") << 2 << false;
     QTest::newRow("out of range") << QByteArray("Positions=3\nPositionsOnly=2") << 0 << false;
     QTest::newRow("not a number") << QByteArray("Positions=1x\nPositionsOnly=-1") << 0 << false;
+}
+
+void TestViewPreferences::storedChordTones_data() {
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("chordTones");
+    QTest::addColumn<bool>("characteristic");
+    QTest::newRow("sevenths, characteristic")
+        << QByteArray("ChordTones=2\nCharacteristic=1") << 2 << true;
+    QTest::newRow("triads") << QByteArray("ChordTones=1") << 1 << false;
+    QTest::newRow("out of range") << QByteArray("ChordTones=3\nCharacteristic=2") << 0 << false;
+    QTest::newRow("not a number") << QByteArray("ChordTones=1.0\nCharacteristic=x") << 0 << false;
+}
+
+void TestViewPreferences::storedChordTones() {
+    QFETCH(QByteArray, stored);
+    QFETCH(int, chordTones);
+    QFETCH(bool, characteristic);
+    View v("[Options]\n" + stored + "\n");
+    QCOMPARE(static_cast<int>(v.view->m_chordTones), chordTones);
+    QCOMPARE(v.view->m_bCharacteristic, characteristic);
 }
 
 void TestViewPreferences::storedPositions() {
