@@ -251,6 +251,8 @@ void CVarnelView::ReloadSettings() {
     take(options.openStrings, fresh.options.openStrings, old.options.openStrings);
     take(options.positions, fresh.options.positions, old.options.positions);
     take(options.positionsOnly, fresh.options.positionsOnly, old.options.positionsOnly);
+    take(options.chordTones, fresh.options.chordTones, old.options.chordTones);
+    take(options.characteristic, fresh.options.characteristic, old.options.characteristic);
     // The window is one value in two keys: it is taken whole, and only if it fits.
     if (fresh.options.firstFret != old.options.firstFret ||
         fresh.options.lastFret != old.options.lastFret) {
