@@ -59,6 +59,18 @@ Units MarkerOffset(int strings, Units S) {
     return strings % 2 == 0 ? middle : middle - S / 2;
 }
 
+// A row's inlays across the neck: one at `centre`, or a pair a string's spacing either side,
+// the far one first; `box` gives an inlay's box around a point across the neck.
+template <typename BoxAt>
+void PlaceMarkers(LayoutRow& row, Units centre, Units S, const BoxAt& box) {
+    if (MarkerCount(row.fret) == 1) {
+        row.markers.push_back(box(centre));
+    } else if (MarkerCount(row.fret) == 2) {
+        row.markers.push_back(box(centre + S));
+        row.markers.push_back(box(centre - S));
+    }
+}
+
 } // namespace
 
 int MarkerCount(int fret) {
@@ -184,15 +196,8 @@ NeckGeometry NeckLayout::LayOutVertical(int neck) const {
             row.cells.push_back(cell);
         }
         const Units centre = x + MarkerOffset(n, S);
-        const auto marker = [&](Units c) {
-            row.markers.push_back(Box(c - r + 1, middle, c + r + 1, middle + 2 * r));
-        };
-        if (MarkerCount(row.fret) == 1) {
-            marker(centre);
-        } else if (MarkerCount(row.fret) == 2) {
-            marker(centre + S);
-            marker(centre - S);
-        }
+        PlaceMarkers(row, centre, S,
+                     [&](Units c) { return Box(c - r + 1, middle, c + r + 1, middle + 2 * r); });
         geometry.rows.push_back(std::move(row));
     }
     geometry.closingLine = Segment(x, Y + rows * F, right, Y + rows * F);
@@ -261,15 +266,9 @@ NeckGeometry NeckLayout::LayOutHorizontal(int neck) const {
         }
         const Units centre = top + height - MarkerOffset(n, S);
         const Units middle = left + F / 2;
-        const auto marker = [&](Units c) {
-            row.markers.push_back(Box(middle - r + 1, c - r + 1, middle + r + 1, c + r + 1));
-        };
-        if (MarkerCount(row.fret) == 1) {
-            marker(centre);
-        } else if (MarkerCount(row.fret) == 2) {
-            marker(centre + S);
-            marker(centre - S);
-        }
+        PlaceMarkers(row, centre, S, [&](Units c) {
+            return Box(middle - r + 1, c - r + 1, middle + r + 1, c + r + 1);
+        });
         geometry.rows.push_back(std::move(row));
     }
     const Units closing = in.leftHanded ? x : end;
