@@ -96,6 +96,8 @@ public:
     int m_nFrets = kGuitarFrets;
 
     int StringCount() const { return static_cast<int>(m_nTuning.size()); }
+    // How many necks the family draws, one per mode.
+    int NeckCount() const { return kModes; }
 
     int GetKeyPitch() const;
     // Pitch class 0..11 sounding at a fret of a string under the current tuning.
