@@ -44,6 +44,7 @@ struct Parser {
     QCommandLineOption noOpenStrings{QStringLiteral("no-open-strings")};
     QCommandLineOption positions{QStringLiteral("positions"), QString(),
                                  QStringLiteral("POSITIONS")};
+    QCommandLineOption caged{QStringLiteral("caged"), QString(), QStringLiteral("SHAPE")};
     QCommandLineOption positionsOnly{QStringLiteral("positions-only")};
     QCommandLineOption noPositionsOnly{QStringLiteral("no-positions-only")};
     QCommandLineOption chordTones{QStringLiteral("chord-tones"), QString(),
@@ -56,38 +57,17 @@ struct Parser {
 
     Parser() {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({text,
-                           exportFile,
-                           key,
-                           style,
-                           stringSpacing,
-                           fretSpacing,
-                           neckSpacing,
-                           size,
-                           fit,
-                           theme,
-                           labels,
-                           leftHanded,
-                           rightHanded,
-                           tuning,
-                           family,
-                           fretNumbers,
-                           noFretNumbers,
-                           spelling,
-                           frets,
-                           fretWindow,
-                           orientation,
-                           openStrings,
-                           noOpenStrings,
-                           positions,
-                           positionsOnly,
-                           noPositionsOnly,
-                           chordTones,
-                           characteristic,
-                           noCharacteristic,
-                           print,
-                           help,
-                           version});
+        parser.addOptions({text,        exportFile,     key,
+                           style,       stringSpacing,  fretSpacing,
+                           neckSpacing, size,           fit,
+                           theme,       labels,         leftHanded,
+                           rightHanded, tuning,         family,
+                           fretNumbers, noFretNumbers,  spelling,
+                           frets,       fretWindow,     orientation,
+                           openStrings, noOpenStrings,  positions,
+                           caged,       positionsOnly,  noPositionsOnly,
+                           chordTones,  characteristic, noCharacteristic,
+                           print,       help,           version});
         AddQtOptions();
     }
 
@@ -278,12 +258,14 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
     }
     if (p.parser.isSet(p.family)) {
         const QString value = p.parser.value(p.family);
-        static const QStringList families{QStringLiteral("major"), QStringLiteral("harmonic-minor"),
-                                          QStringLiteral("melodic-minor")};
+        QStringList families;
+        for (const FamilyDefinition& family : kScaleFamilies) {
+            families << QString::fromLatin1(family.option.data(),
+                                            static_cast<qsizetype>(family.option.size()));
+        }
         if (!families.contains(value)) {
-            opts.error =
-                CommandLine::tr("bad family %1: use major, harmonic-minor or melodic-minor")
-                    .arg(Quoted(value));
+            opts.error = CommandLine::tr("bad family %1: use %2")
+                             .arg(Quoted(value), families.join(QStringLiteral(", ")));
             return false;
         }
         opts.family = static_cast<int>(families.indexOf(value));
@@ -305,13 +287,29 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
     if (p.parser.isSet(p.positions)) {
         const QString value = p.parser.value(p.positions);
         static const QStringList kinds{QStringLiteral("all"), QStringLiteral("3nps"),
-                                       QStringLiteral("window")};
+                                       QStringLiteral("window"), QStringLiteral("caged")};
         if (!kinds.contains(value)) {
-            opts.error =
-                CommandLine::tr("bad positions %1: use all, 3nps or window").arg(Quoted(value));
+            opts.error = CommandLine::tr("bad positions %1: use all, 3nps, caged or window")
+                             .arg(Quoted(value));
             return false;
         }
         opts.positions = static_cast<PositionKind>(kinds.indexOf(value));
+    }
+    if (p.parser.isSet(p.caged)) {
+        const QString value = p.parser.value(p.caged);
+        static const QStringList shapes{QStringLiteral("C"), QStringLiteral("A"),
+                                        QStringLiteral("G"), QStringLiteral("E"),
+                                        QStringLiteral("D")};
+        if (!shapes.contains(value, Qt::CaseInsensitive)) {
+            opts.error =
+                CommandLine::tr("bad CAGED shape %1: use C, A, G, E or D").arg(Quoted(value));
+            return false;
+        }
+        opts.caged = static_cast<CagedShape>(shapes.indexOf(value.toUpper()));
+        // A shape alone asks to see it.
+        if (!opts.positions) {
+            opts.positions = PositionKind::Caged;
+        }
     }
     if (p.parser.isSet(p.chordTones)) {
         const QString value = p.parser.value(p.chordTones);
@@ -376,7 +374,7 @@ bool ReadPictureOptions(const Parser& p, CommandLineOptions& opts, bool pictureM
 bool CommandLineOptions::HasOverrides() const {
     return key || style || stringSpacing || fretSpacing || neckSpacing || labels || tuning ||
            family || leftHanded || fretNumbers || spelling || frets || horizontal || openStrings ||
-           fretWindow || positions || positionsOnly || chordTones || characteristic;
+           fretWindow || positions || caged || positionsOnly || chordTones || characteristic;
 }
 
 CommandLineOptions ParseCommandLine(const QStringList& arguments) {
@@ -458,16 +456,17 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     }
     if (opts.HasOverrides() || p.parser.isSet(p.size) || p.parser.isSet(p.fit) ||
         p.parser.isSet(p.theme)) {
-        opts.error = CommandLine::tr("--key, --style key|pattern, --string, --fret, --neck, "
-                                     "--size, --fit, --theme, --labels, --tuning, --family, "
-                                     "--spelling, --left-handed, --right-handed, --fret-numbers, "
-                                     "--no-fret-numbers, --frets, --fret-window, --orientation, "
-                                     "--open-strings, --no-open-strings, --positions, "
-                                     "--positions-only, --no-positions-only, --chord-tones, "
-                                     "--characteristic and --no-characteristic need --text or "
-                                     "--export; "
-                                     "the window always starts at C natural with the stored "
-                                     "preferences");
+        opts.error =
+            CommandLine::tr("--key, --style key|pattern, --string, --fret, --neck, "
+                            "--size, --fit, --theme, --labels, --tuning, --family, "
+                            "--spelling, --left-handed, --right-handed, --fret-numbers, "
+                            "--no-fret-numbers, --frets, --fret-window, --orientation, "
+                            "--open-strings, --no-open-strings, --positions, "
+                            "--caged, --positions-only, --no-positions-only, --chord-tones, "
+                            "--characteristic and --no-characteristic need --text or "
+                            "--export; "
+                            "the window always starts at C natural with the stored "
+                            "preferences");
         return opts;
     }
     if (positional.size() > 1) {
@@ -507,6 +506,7 @@ QString ApplyCommandLine(const CommandLineOptions& options, OptionPrefs& stored)
     prefs.horizontal = options.horizontal.value_or(prefs.horizontal);
     prefs.openStrings = options.openStrings.value_or(prefs.openStrings);
     prefs.positions = options.positions.value_or(prefs.positions);
+    prefs.caged = options.caged.value_or(prefs.caged);
     prefs.positionsOnly = options.positionsOnly.value_or(prefs.positionsOnly);
     prefs.chordTones = options.chordTones.value_or(prefs.chordTones);
     prefs.characteristic = options.characteristic.value_or(prefs.characteristic);
@@ -559,7 +559,11 @@ QString CommandLineHelp() {
         "  -v, --version      show the version and exit\n"
         "\n"
         "Music options:\n"
-        "  --family FAMILY    major (default), harmonic-minor or melodic-minor\n"
+        "  --family FAMILY    major (default), harmonic-minor, melodic-minor,\n"
+        "                     harmonic-major (seven necks each), major-pentatonic,\n"
+        "                     minor-pentatonic, blues (five necks; the blue note in a\n"
+        "                     colour of its own, --text: 'b'), whole-tone (one neck) or\n"
+        "                     diminished (two necks: half-whole and whole-half)\n"
         "  --tuning TUNING    standard, drop-d, dadgad, open-d, open-g, half-down,\n"
         "                     whole-down, 7-string, 8-string, bass-4, bass-5, bass-6, or\n"
         "                     4 to 8 notes lowest first (\"D A D G B E\", \"B0 E1 A1 D2 G2\")\n"
@@ -576,8 +580,12 @@ QString CommandLineHelp() {
         "  --positions POSITIONS\n"
         "                     all (default): every scale note; 3nps: each neck's three-\n"
         "                     notes-per-string shape from its tonic on the lowest string,\n"
-        "                     the other notes faint (--text: '.'); window: every note\n"
-        "                     inside the fret window\n"
+        "                     the other notes faint (--text: '.'), two notes per string\n"
+        "                     in the five- and six-note scales; caged: the CAGED box\n"
+        "                     around each neck's tonic; window: every note inside the\n"
+        "                     fret window\n"
+        "  --caged SHAPE      C (default), A, G, E or D: the CAGED box shown (alone, it\n"
+        "                     sets --positions caged)\n"
         "  --positions-only   hide the notes outside a shape instead (--text: '-')\n"
         "  --no-positions-only  draw them faint, whatever is stored\n"
         "  --chord-tones CHORD\n"

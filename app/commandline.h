@@ -38,6 +38,7 @@ struct CommandLineOptions {
     std::optional<bool> horizontal;  // --orientation horizontal or vertical
     std::optional<bool> openStrings; // --open-strings or --no-open-strings
     std::optional<PositionKind> positions;
+    std::optional<CagedShape> caged;
     std::optional<bool> positionsOnly; // --positions-only or --no-positions-only
     std::optional<ChordKind> chordTones;
     std::optional<bool> characteristic; // --characteristic or --no-characteristic

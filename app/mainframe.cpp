@@ -73,6 +73,19 @@ int TuningCommand(std::size_t nPreset) {
                : ID_VIEW_TUNING_MORE_FIRST + preset - kTuningsWithFirstIds;
 }
 
+// The first three families kept the ids they always had; the rest came later.
+int FamilyCommand(int nFamily) {
+    constexpr int kFamiliesWithFirstIds = 3;
+    return nFamily < kFamiliesWithFirstIds
+               ? ID_VIEW_FAMILY_FIRST + nFamily
+               : ID_VIEW_FAMILY_MORE_FIRST + nFamily - kFamiliesWithFirstIds;
+}
+
+int PositionsCommand(PositionKind kind) {
+    return kind == PositionKind::Caged ? ID_VIEW_POSITIONS_CAGED
+                                       : ID_VIEW_POSITIONS_FIRST + static_cast<int>(kind);
+}
+
 // The Tuning menu's sections: guitar tunings, guitars of more strings, basses.
 int TuningSection(const TuningPreset& preset) {
     if (preset.id.starts_with("bass-")) {
@@ -312,10 +325,17 @@ void CMainFrame::CreateOptionActions() {
             ChangeOptions([spelling](OptionPrefs& o) { o.spelling = spelling; });
         });
     }
-    const QActionGroup* families = AddChoice(
-        ID_VIEW_FAMILY_FIRST, {tr("&Major"), tr("&Harmonic Minor"), tr("M&elodic Minor")});
-    for (QAction* action : families->actions()) {
-        const int family = action->data().toInt() - ID_VIEW_FAMILY_FIRST;
+    const std::array familyNames{
+        tr("&Major"),          tr("&Harmonic Minor"),   tr("M&elodic Minor"),
+        tr("Harmonic Ma&jor"), tr("Major &Pentatonic"), tr("Minor Pe&ntatonic"),
+        tr("&Blues"),          tr("&Whole Tone"),       tr("&Diminished")};
+    static_assert(familyNames.size() == kScaleFamilies.size());
+    auto* families = new QActionGroup(this);
+    for (int family = 0; family < CMusicModel::kFamilies; ++family) {
+        QAction* action =
+            AddCommand(FamilyCommand(family), familyNames.at(static_cast<std::size_t>(family)));
+        action->setCheckable(true);
+        families->addAction(action);
         connect(action, &QAction::triggered, this,
                 [this, family] { ChangeOptions([family](OptionPrefs& o) { o.family = family; }); });
     }
@@ -385,14 +405,32 @@ void CMainFrame::CreateInstrumentActions() {
     connect(openStrings, &QAction::triggered, this, [this](bool checked) {
         ChangeOptions([checked](OptionPrefs& o) { o.openStrings = checked; });
     });
-    const QActionGroup* positions =
+    QActionGroup* positions =
         AddChoice(ID_VIEW_POSITIONS_FIRST,
                   {tr("&All Notes"), tr("&Three Notes per String"), tr("Inside the Fret &Window")});
+    QAction* caged = AddCommand(ID_VIEW_POSITIONS_CAGED, tr("&CAGED"));
+    caged->setCheckable(true);
+    positions->addAction(caged);
     for (QAction* action : positions->actions()) {
-        const auto kind =
-            static_cast<PositionKind>(action->data().toInt() - ID_VIEW_POSITIONS_FIRST);
+        const int id = action->data().toInt();
+        const auto kind = id == ID_VIEW_POSITIONS_CAGED
+                              ? PositionKind::Caged
+                              : static_cast<PositionKind>(id - ID_VIEW_POSITIONS_FIRST);
         connect(action, &QAction::triggered, this,
                 [this, kind] { ChangeOptions([kind](OptionPrefs& o) { o.positions = kind; }); });
+    }
+    const QActionGroup* cagedShapes =
+        AddChoice(ID_VIEW_CAGED_FIRST,
+                  {tr("&C Shape"), tr("&A Shape"), tr("&G Shape"), tr("&E Shape"), tr("&D Shape")});
+    for (QAction* action : cagedShapes->actions()) {
+        const auto shape = static_cast<CagedShape>(action->data().toInt() - ID_VIEW_CAGED_FIRST);
+        // Choosing a shape shows it.
+        connect(action, &QAction::triggered, this, [this, shape] {
+            ChangeOptions([shape](OptionPrefs& o) {
+                o.caged = shape;
+                o.positions = PositionKind::Caged;
+            });
+        });
     }
     QAction* positionsOnly =
         AddCommand(ID_VIEW_POSITIONS_ONLY, tr("&Hide Notes Outside the Shape"));
@@ -465,7 +503,7 @@ void CMainFrame::ShowChecks() {
                : ID_VIEW_LABELS_FIRST + static_cast<int>(view.m_labelKind))
         ->setChecked(true);
     Action(ID_VIEW_SPELLING_FIRST + static_cast<int>(view.m_spelling))->setChecked(true);
-    if (QAction* family = Action(ID_VIEW_FAMILY_FIRST + view.m_nFamily)) {
+    if (QAction* family = Action(FamilyCommand(view.GetNeckFamily()))) {
         family->setChecked(true);
     }
     const int preset = TuningPresetIndex(view.m_nTuning);
@@ -478,7 +516,8 @@ void CMainFrame::ShowChecks() {
     Action(wholeNeck ? ID_VIEW_WHOLE_NECK : ID_VIEW_FRET_WINDOW)->setChecked(true);
     Action(ID_VIEW_ORIENTATION_FIRST + (view.m_bHorizontal ? 1 : 0))->setChecked(true);
     Action(ID_VIEW_OPEN_STRINGS)->setChecked(view.m_bOpenStrings);
-    Action(ID_VIEW_POSITIONS_FIRST + static_cast<int>(view.m_positions))->setChecked(true);
+    Action(PositionsCommand(view.m_positions))->setChecked(true);
+    Action(ID_VIEW_CAGED_FIRST + static_cast<int>(view.m_caged))->setChecked(true);
     Action(ID_VIEW_POSITIONS_ONLY)->setChecked(view.m_bPositionsOnly);
     Action(ID_VIEW_CHORD_TONES_FIRST + static_cast<int>(view.m_chordTones))->setChecked(true);
     Action(ID_VIEW_CHARACTERISTIC)->setChecked(view.m_bCharacteristic);
@@ -579,7 +618,12 @@ void CMainFrame::CreateMenus() {
     }
     QMenu* family = viewMenu->addMenu(tr("Scale Fa&mily"));
     for (int i = 0; i < CMusicModel::kFamilies; ++i) {
-        family->addAction(Action(ID_VIEW_FAMILY_FIRST + i));
+        if (i == static_cast<int>(ScaleFamily::HarmonicMajor) ||
+            i == static_cast<int>(ScaleFamily::MajorPentatonic) ||
+            i == static_cast<int>(ScaleFamily::WholeTone)) {
+            family->addSeparator();
+        }
+        family->addAction(Action(FamilyCommand(i)));
     }
     QMenu* tuning = viewMenu->addMenu(tr("T&uning"));
     for (std::size_t i = 0; i < TuningPresets().size(); ++i) {
@@ -605,8 +649,12 @@ void CMainFrame::CreateMenus() {
     viewMenu->addAction(Action(ID_VIEW_OPEN_STRINGS));
     // Every letter of "Positions" already opens another View item.
     QMenu* positions = viewMenu->addMenu(tr("&Hand Positions"));
-    for (int i = 0; i <= static_cast<int>(PositionKind::Window); ++i) {
-        positions->addAction(Action(ID_VIEW_POSITIONS_FIRST + i));
+    for (int i = 0; i <= static_cast<int>(PositionKind::Caged); ++i) {
+        positions->addAction(Action(PositionsCommand(static_cast<PositionKind>(i))));
+    }
+    QMenu* cagedShapes = positions->addMenu(tr("CAGED &Shape"));
+    for (int i = 0; i <= static_cast<int>(CagedShape::D); ++i) {
+        cagedShapes->addAction(Action(ID_VIEW_CAGED_FIRST + i));
     }
     positions->addSeparator();
     positions->addAction(Action(ID_VIEW_POSITIONS_ONLY));

@@ -42,6 +42,7 @@ int RunTextFront(const CommandLineOptions& options) {
     text.firstFret = prefs.firstFret;
     text.lastFret = prefs.lastFret;
     text.positions = prefs.positions;
+    text.caged = prefs.caged;
     text.positionsOnly = prefs.positionsOnly;
     text.chordTones = prefs.chordTones;
     text.characteristic = prefs.characteristic;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -29,15 +30,15 @@ constexpr std::array<Quality, 14> kQualities{{
     {4, 6, 10, "7b5"},
 }};
 
-// Which degrees a chord holds, as a bit per degree 1..7 (bit 0 the tonic).
-unsigned ChordDegrees(ChordKind kind) {
+// The degrees a chord stacks in thirds on its root.
+std::vector<int> ChordDegrees(ChordKind kind) {
     switch (kind) {
     case ChordKind::Triad:
-        return 0b0010101U;
+        return {1, 3, 5};
     case ChordKind::Seventh:
-        return 0b1010101U;
+        return {1, 3, 5, 7};
     default:
-        return 0;
+        return {};
     }
 }
 
@@ -61,23 +62,40 @@ std::string ChordName(const CMusicModel& model, int nMode, ChordKind kind) {
     if (kind == ChordKind::None) {
         return {};
     }
-    const ScaleSteps steps = model.GetNeckSteps(nMode);
-    return model.GetRootName(nMode) +
-           ChordSuffix(steps[2], steps[4], kind == ChordKind::Seventh ? steps[6] : -1);
+    const int third = model.GetDegreeSemitones(nMode, 3);
+    const int fifth = model.GetDegreeSemitones(nMode, 5);
+    const int seventh = kind == ChordKind::Seventh ? model.GetDegreeSemitones(nMode, 7) : -1;
+    // A scale that skips a degree of the chord (a pentatonic one has no seventh) builds none.
+    if (third < 0 || fifth < 0 || (kind == ChordKind::Seventh && seventh < 0)) {
+        return {};
+    }
+    return model.GetRootName(nMode) + ChordSuffix(third, fifth, seventh);
 }
 
 bool IsChordTone(const CMusicModel& model, ChordKind kind, int nFret, int nString, int nMode) {
     const int degree = model.GetDegree(nFret, nString, nMode);
-    return degree > 0 && ((ChordDegrees(kind) >> (degree - 1)) & 1U) != 0;
+    if (degree == 0) {
+        return false;
+    }
+    const int semitones = model.GetSemitones(nFret, nString, nMode);
+    for (const int wanted : ChordDegrees(kind)) {
+        if (wanted == degree) {
+            return model.GetDegreeSemitones(nMode, wanted) == semitones;
+        }
+    }
+    return false;
 }
 
 int CharacteristicDegree(int nFamily, int nFamilyMode) {
-    static constexpr int kDegrees[CMusicModel::kFamilies][CMusicModel::kModes] = {
+    static constexpr int kDegrees[][CMusicModel::kModes] = {
         {0, 6, 2, 4, 7, 6, 5}, // Ionian Dorian Phrygian Lydian Mixolydian Aeolian Locrian
         {7, 6, 5, 4, 3, 2, 7}, // Harmonic Minor, Locrian #6 ... Lydian #2, Altered bb7
         {7, 2, 5, 7, 6, 2, 4}, // Melodic Minor, Dorian b2 ... Locrian #2, Altered
+        {6, 5, 4, 3, 2, 2, 7}, // Harmonic Major, Dorian b5 ... Lydian Augmented #2, Locrian bb7
     };
-    if (nFamily < 0 || nFamily >= CMusicModel::kFamilies || nFamilyMode < 0 ||
+    // The pentatonic, blues and symmetric scales differ from the major and minor scales in
+    // too many notes for one to stand for the difference.
+    if (nFamily < 0 || nFamily >= static_cast<int>(std::size(kDegrees)) || nFamilyMode < 0 ||
         nFamilyMode >= CMusicModel::kModes) {
         return 0;
     }

@@ -10,84 +10,98 @@ int PositiveMod12(int value) {
     return rest < 0 ? rest + 12 : rest;
 }
 
-using Scale = std::array<int, CMusicModel::kModes>;
+using Formulas = std::array<std::array<ModeFormula, kMaxNecks>, kScaleFamilyCount>;
 
-// Semitones of each family's scale above its first degree; Major is the Ionian row itself.
-constexpr std::array<Scale, CMusicModel::kFamilies> kFamilyScales{{
-    std::to_array(CMusicModel::m_nModeIntervals[0]),
-    {0, 2, 3, 5, 7, 8, 11}, // Harmonic Minor
-    {0, 2, 3, 5, 7, 9, 11}, // Melodic Minor
-}};
-
-// The white keys' pitch classes, C to B, which letters are measured against.
-constexpr Scale kLetterPitches = std::to_array(CMusicModel::m_nModeIntervals[0]);
-
-constexpr std::array<std::array<std::string_view, CMusicModel::kModes>, CMusicModel::kFamilies>
-    kModeNames{{
-        CMusicModel::m_strModeNames,
-        {"Harmonic Minor", "Locrian #6", "Ionian #5", "Dorian #4", "Phrygian Dominant", "Lydian #2",
-         "Altered bb7"},
-        {"Melodic Minor", "Dorian b2", "Lydian #5", "Lydian b7", "Mixolydian b6", "Locrian #2",
-         "Altered"},
-    }};
-// Major's short names are the first three letters, as narrow titles always showed them; the
-// minor families' are the abbreviations method books print.
-constexpr std::array<std::array<std::string_view, CMusicModel::kModes>, CMusicModel::kFamilies>
-    kShortModeNames{{
-        {"Ion", "Dor", "Phr", "Lyd", "Mix", "Aeo", "Loc"},
-        {"Harm. Min.", "Loc. #6", "Ion. #5", "Dor. #4", "Phryg. Dom.", "Lyd. #2", "Alt. bb7"},
-        {"Mel. Min.", "Dor. b2", "Lyd. #5", "Lyd. b7", "Mixo. b6", "Loc. #2", "Alt."},
-    }};
-
-// Semitones from a mode's tonic up to one of its degrees (0 is the tonic): the family's scale
-// started that many places in.
-constexpr int ModeStep(const Scale& scale, int mode, int degree) {
-    const int from = scale[static_cast<std::size_t>(mode)];
-    const int to = scale[static_cast<std::size_t>((mode + degree) % CMusicModel::kModes)];
-    return (to - from + 12) % 12;
+constexpr Formulas ParseFamilies() {
+    Formulas formulas{};
+    for (std::size_t family = 0; family < kScaleFamilies.size(); ++family) {
+        for (std::size_t mode = 0; mode < kMaxNecks; ++mode) {
+            formulas[family][mode] = ParseFormula(kScaleFamilies[family].modes[mode].formula);
+        }
+    }
+    return formulas;
 }
+constexpr Formulas kFormulas = ParseFamilies();
 
-using FamilyMasks = std::array<unsigned, CMusicModel::kModes>;
-using DegreeTable = std::array<std::array<std::uint8_t, 12>, CMusicModel::kModes>;
+// Every mode must sound like its family's first mode started on the mode's own note, and the
+// notes of a formula must rise.
+constexpr bool ModesAreRotations() {
+    for (std::size_t family = 0; family < kScaleFamilies.size(); ++family) {
+        const FamilyDefinition& definition = kScaleFamilies[family];
+        const ModeFormula& first = kFormulas[family][0];
+        for (std::size_t mode = 0; mode < static_cast<std::size_t>(definition.modeCount); ++mode) {
+            const ModeFormula& formula = kFormulas[family][mode];
+            const int start = definition.modes[mode].start;
+            if (formula.count != first.count || start < 0 || start >= first.count) {
+                return false;
+            }
+            const int tonic = first.degrees[static_cast<std::size_t>(start)].semitones;
+            for (int i = 0; i < formula.count; ++i) {
+                const ScaleDegree& note = formula.degrees[static_cast<std::size_t>(i)];
+                const ScaleDegree& source =
+                    first.degrees[static_cast<std::size_t>((start + i) % first.count)];
+                if (note.semitones != (source.semitones - tonic + 12) % 12 ||
+                    (i > 0 && note.semitones <=
+                                  formula.degrees[static_cast<std::size_t>(i - 1)].semitones)) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+static_assert(ModesAreRotations());
 
-// Each mode's scale as a 12-bit set of semitones above its tonic, made once from the family
-// tables: membership is then one shift instead of a search through seven degrees.
-constexpr std::array<FamilyMasks, CMusicModel::kFamilies> MakeScaleMasks() {
-    std::array<FamilyMasks, CMusicModel::kFamilies> masks{};
-    for (int family = 0; family < CMusicModel::kFamilies; ++family) {
-        for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
-            for (int degree = 0; degree < CMusicModel::kModes; ++degree) {
-                masks[static_cast<std::size_t>(family)][static_cast<std::size_t>(mode)] |=
-                    1U << ModeStep(kFamilyScales[static_cast<std::size_t>(family)], mode, degree);
+using ModeTable = std::array<std::array<std::uint8_t, 12>, kMaxNecks>;
+using FamilyTables = std::array<ModeTable, kScaleFamilyCount>;
+using FamilyMasks = std::array<std::array<unsigned, kMaxNecks>, kScaleFamilyCount>;
+
+// Each mode's scale as a 12-bit set of semitones above its tonic, made once from the formulas:
+// membership is then one shift instead of a search through the degrees.
+constexpr FamilyMasks MakeScaleMasks() {
+    FamilyMasks masks{};
+    for (std::size_t family = 0; family < kScaleFamilies.size(); ++family) {
+        for (std::size_t mode = 0; mode < kMaxNecks; ++mode) {
+            for (const ScaleDegree& degree : kFormulas[family][mode]) {
+                masks[family][mode] |= 1U << degree.semitones;
             }
         }
     }
     return masks;
 }
-constexpr std::array<FamilyMasks, CMusicModel::kFamilies> kScaleMasks = MakeScaleMasks();
+constexpr FamilyMasks kScaleMasks = MakeScaleMasks();
 
-// The same sets as degree numbers: 1..7 for each semitone in the mode, 0 for the others.
-constexpr std::array<DegreeTable, CMusicModel::kFamilies> MakeDegreeTables() {
-    std::array<DegreeTable, CMusicModel::kFamilies> tables{};
-    for (int family = 0; family < CMusicModel::kFamilies; ++family) {
-        for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
-            for (int degree = 0; degree < CMusicModel::kModes; ++degree) {
-                const int step =
-                    ModeStep(kFamilyScales[static_cast<std::size_t>(family)], mode, degree);
-                tables[static_cast<std::size_t>(family)][static_cast<std::size_t>(mode)]
-                      [static_cast<std::size_t>(step)] = static_cast<std::uint8_t>(degree + 1);
+// The same sets by semitone: the degree 1..7 each note is written as (its letter), or its place
+// 1..8 among the scale's notes; 0 for semitones off the scale.
+constexpr FamilyTables MakeTables(bool bDegrees) {
+    FamilyTables tables{};
+    for (std::size_t family = 0; family < kScaleFamilies.size(); ++family) {
+        for (std::size_t mode = 0; mode < kMaxNecks; ++mode) {
+            const ModeFormula& formula = kFormulas[family][mode];
+            for (int i = 0; i < formula.count; ++i) {
+                const ScaleDegree& degree = formula.degrees[static_cast<std::size_t>(i)];
+                tables[family][mode][static_cast<std::size_t>(degree.semitones)] =
+                    static_cast<std::uint8_t>((bDegrees ? degree.letter : i) + 1);
             }
         }
     }
     return tables;
 }
-constexpr std::array<DegreeTable, CMusicModel::kFamilies> kDegreeTables = MakeDegreeTables();
+constexpr FamilyTables kDegreeTables = MakeTables(true);
+constexpr FamilyTables kIndexTables = MakeTables(false);
 
-// Rotating the major scale must give back the hand-written mode table the program started with.
-constexpr bool MajorRotationsMatchModeTable() {
-    for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
-        for (int degree = 0; degree < CMusicModel::kModes; ++degree) {
-            if (ModeStep(kFamilyScales[0], mode, degree) !=
+// The rotations of the major scale must give back the hand-written mode table the program
+// started with, and its names and tonic offsets.
+constexpr bool MajorFamilyMatchesModeTable() {
+    const FamilyDefinition& major = kScaleFamilies[0];
+    for (std::size_t mode = 0; mode < CMusicModel::kModes; ++mode) {
+        if (major.modes[mode].name != CMusicModel::m_strModeNames[mode] ||
+            major.modes[mode].name.substr(0, 3) != major.modes[mode].shortName ||
+            kFormulas[0][0].degrees[mode].semitones != CMusicModel::m_nTonicOffsets[mode]) {
+            return false;
+        }
+        for (std::size_t degree = 0; degree < 7; ++degree) {
+            if (kFormulas[0][mode].degrees[degree].semitones !=
                 CMusicModel::m_nModeIntervals[mode][degree]) {
                 return false;
             }
@@ -95,18 +109,7 @@ constexpr bool MajorRotationsMatchModeTable() {
     }
     return true;
 }
-static_assert(MajorRotationsMatchModeTable());
-
-constexpr bool MajorShortNamesArePrefixes() {
-    for (std::size_t mode = 0; mode < CMusicModel::kModes; ++mode) {
-        if (kModeNames[0][mode].substr(0, 3) != kShortModeNames[0][mode]) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(MajorShortNamesArePrefixes());
-static_assert(kFamilyScales[0] == CMusicModel::m_nTonicOffsets);
+static_assert(MajorFamilyMatchesModeTable());
 
 constexpr bool OpenStringsMatchStandardTuning() {
     for (std::size_t string = 0; string < CMusicModel::kGuitarStrings; ++string) {
@@ -118,8 +121,16 @@ constexpr bool OpenStringsMatchStandardTuning() {
 }
 static_assert(OpenStringsMatchStandardTuning());
 
+constexpr std::size_t kSimplySpeltFamilies = 3;
+
 std::size_t FamilyIndex(int family) {
-    return family >= 0 && family < CMusicModel::kFamilies ? static_cast<std::size_t>(family) : 0;
+    return family >= 0 && family < kScaleFamilyCount ? static_cast<std::size_t>(family) : 0;
+}
+
+// Semitones from the key up to the tonic of the family's mode `mode`, under Keep Pattern Fixed.
+int PatternTonicOffset(std::size_t family, std::size_t mode) {
+    const auto start = static_cast<std::size_t>(kScaleFamilies[family].modes.at(mode).start);
+    return kFormulas[family][0].degrees.at(start).semitones;
 }
 
 // Where a cell stands in diagram nMode: its semitones above that diagram's tonic, and which
@@ -138,7 +149,7 @@ Cell Locate(const CMusicModel& model, int nFret, int nString, int nMode) {
     int tonic = model.GetKeyPitch();
     if (model.m_nStyle == 1) {
         // The tonic walks the family's scale on the key, so from it the notes form mode nMode.
-        tonic += kFamilyScales[family].at(shape);
+        tonic += PatternTonicOffset(family, shape);
     } else if (model.m_nStyle != 0) {
         // A stray stored style shows the first mode's notes with the key itself as tonic.
         shape = 0;
@@ -152,20 +163,15 @@ int NearestShift(int from, int to) {
     return PositiveMod12(to - from + 6) - 6;
 }
 
-ScaleSteps ShapeSteps(std::size_t family, std::size_t shape) {
-    ScaleSteps steps{};
-    for (std::size_t degree = 0; degree < steps.size(); ++degree) {
-        steps[degree] =
-            ModeStep(kFamilyScales[family], static_cast<int>(shape), static_cast<int>(degree));
-    }
-    return steps;
+const ModeFormula& ShapeSteps(std::size_t family, std::size_t shape) {
+    return kFormulas[family].at(shape);
 }
 
 // The key as the guitarist chose it: the letter of m_nKey with the chosen accidental. A key
 // that is no natural letter (never set by the program) is named by its pitch alone.
 NoteName KeyName(const CMusicModel& model) {
-    for (int letter = 0; letter < CMusicModel::kModes; ++letter) {
-        if (kLetterPitches[static_cast<std::size_t>(letter)] == model.m_nKey) {
+    for (int letter = 0; letter < 7; ++letter) {
+        if (CMusicModel::m_nTonicOffsets[static_cast<std::size_t>(letter)] == model.m_nKey) {
             const int accidental =
                 model.m_nAccidental >= -1 && model.m_nAccidental <= 1 ? model.m_nAccidental : 0;
             return {letter, accidental};
@@ -181,7 +187,7 @@ struct NeckPlan {
 
 // The scale written from the key, or from the first enharmonic name of the key that needs no
 // double accidental; when none does, each double takes its simplest name.
-NeckPlan SpellFromKey(NoteName key, const ScaleSteps& steps) {
+NeckPlan SpellFromKey(NoteName key, const ModeFormula& steps) {
     NeckPlan plan{SpellScale(key, steps)};
     if (!HasDoubleAccidental(plan.notes)) {
         return plan;
@@ -202,15 +208,18 @@ NeckPlan PlanNeck(const CMusicModel& model, int nMode) {
     const std::size_t family = FamilyIndex(model.m_nFamily);
     const auto mode = static_cast<std::size_t>(nMode);
     const std::size_t shape = model.m_nStyle == 0 || model.m_nStyle == 1 ? mode : 0;
-    if (model.m_spelling == SpellingKind::Scale) {
+    // The simple spelling keeps the first families' pictures as they always were; the later
+    // families never had another, so they are written as their scales write them.
+    if (model.m_spelling == SpellingKind::Scale || family >= kSimplySpeltFamilies) {
         if (model.m_nStyle != 1) {
             return SpellFromKey(KeyName(model), ShapeSteps(family, shape));
         }
-        // Every diagram shows the key's own scale, each from its own degree.
+        // Every diagram shows the key's own scale, each from its own note.
         const NeckPlan key = SpellFromKey(KeyName(model), ShapeSteps(family, 0));
-        NeckPlan plan{{}, key.respelt};
-        for (std::size_t degree = 0; degree < plan.notes.size(); ++degree) {
-            plan.notes[degree] = key.notes[(mode + degree) % plan.notes.size()];
+        NeckPlan plan{key.notes, key.respelt};
+        const auto start = static_cast<std::size_t>(kScaleFamilies[family].modes.at(mode).start);
+        for (std::size_t note = 0; note < plan.notes.size(); ++note) {
+            plan.notes[note] = key.notes[(start + note) % key.notes.size()];
         }
         return plan;
     }
@@ -218,7 +227,7 @@ NeckPlan PlanNeck(const CMusicModel& model, int nMode) {
     // notes follow it letter by letter.
     int tonic = model.GetKeyPitch();
     if (model.m_nStyle == 1) {
-        tonic += kFamilyScales[family].at(mode);
+        tonic += PatternTonicOffset(family, mode);
     }
     tonic = PositiveMod12(tonic);
     NoteName tonicName = PlainName(tonic, model.m_nAccidental == -1);
@@ -278,7 +287,7 @@ int CMusicModel::GetNeckMode(int nMode) const {
     return static_cast<int>(Locate(*this, 0, 0, nMode).shape);
 }
 
-ScaleSteps CMusicModel::GetNeckSteps(int nMode) const {
+const ModeFormula& CMusicModel::GetNeckSteps(int nMode) const {
     return ShapeSteps(FamilyIndex(m_nFamily), static_cast<std::size_t>(GetNeckMode(nMode)));
 }
 
@@ -292,7 +301,7 @@ std::vector<Respelling> CMusicModel::GetRespellings() const {
         return respellings;
     }
     const NoteName key = KeyName(*this);
-    for (int mode = 0; mode < kModes; ++mode) {
+    for (int mode = 0; mode < NeckCount(); ++mode) {
         const NeckPlan plan = PlanNeck(*this, mode);
         if (!plan.respelt) {
             continue;
@@ -326,9 +335,7 @@ std::string CMusicModel::RespellingNotice() const {
 }
 
 std::string_view CMusicModel::FamilyName(int nFamily) {
-    static constexpr std::array<std::string_view, kFamilies> kNames{"major", "harmonic minor",
-                                                                    "melodic minor"};
-    return kNames[FamilyIndex(nFamily)];
+    return ScaleFamilyOf(nFamily).name;
 }
 
 std::string_view CMusicModel::GetModeName(int nMode) const {
@@ -340,19 +347,52 @@ std::string_view CMusicModel::GetShortModeName(int nMode) const {
 }
 
 std::string_view CMusicModel::FamilyModeName(int nFamily, int nMode) {
-    return kModeNames[FamilyIndex(nFamily)].at(static_cast<std::size_t>(nMode));
+    return ScaleFamilyOf(nFamily).modes.at(static_cast<std::size_t>(nMode)).name;
 }
 
 std::string_view CMusicModel::FamilyShortModeName(int nFamily, int nMode) {
-    return kShortModeNames[FamilyIndex(nFamily)].at(static_cast<std::size_t>(nMode));
+    return ScaleFamilyOf(nFamily).modes.at(static_cast<std::size_t>(nMode)).shortName;
+}
+
+int CMusicModel::NeckCount() const {
+    return ScaleFamilyOf(m_nFamily).modeCount;
+}
+
+int CMusicModel::GetDegreeSemitones(int nMode, int nDegree) const {
+    if (nDegree < 1 || nDegree > 7) {
+        return -1;
+    }
+    const int major = m_nTonicOffsets[static_cast<std::size_t>(nDegree - 1)];
+    int found = -1;
+    for (const ScaleDegree& degree : GetNeckSteps(nMode)) {
+        if (degree.letter == nDegree - 1 &&
+            (found < 0 || std::abs(degree.semitones - major) < std::abs(found - major))) {
+            found = degree.semitones;
+        }
+    }
+    return found;
+}
+
+bool CMusicModel::IsBlueNote(int nFret, int nString, int nMode) const {
+    const Cell cell = Locate(*this, nFret, nString, nMode);
+    const FamilyDefinition& family = kScaleFamilies[cell.family];
+    if (family.blueNote < 0) {
+        return false;
+    }
+    // The b5 of the first mode, wherever it falls in this neck's mode.
+    const int count = kFormulas[cell.family][0].count;
+    const int start = family.modes.at(cell.shape).start;
+    const auto place = static_cast<std::size_t>((family.blueNote - start + count) % count);
+    return kFormulas[cell.family].at(cell.shape).degrees.at(place).semitones ==
+           static_cast<int>(cell.above);
 }
 
 std::string CMusicModel::IntervalName(int nDegree, int nSemitones) {
-    if (nDegree < 1 || nDegree > kModes) {
+    if (nDegree < 1 || nDegree > 7) {
         return {};
     }
     const int shift =
-        NearestShift(kLetterPitches[static_cast<std::size_t>(nDegree - 1)], nSemitones);
+        NearestShift(m_nTonicOffsets[static_cast<std::size_t>(nDegree - 1)], nSemitones);
     if (shift < -2 || shift > 2) {
         return {};
     }
@@ -399,14 +439,14 @@ std::string CMusicModel::GetNoteLabel(LabelKind kind, int nFret, int nString, in
     }
     switch (kind) {
     case LabelKind::Notes:
-        return NoteText(GetNeckSpelling(nMode).at(static_cast<std::size_t>(degree - 1)));
+        return NoteText(GetNeckSpelling(nMode).at(
+            static_cast<std::size_t>(kIndexTables[cell.family].at(cell.shape)[cell.above] - 1)));
     case LabelKind::Degrees:
         return std::string(1, static_cast<char>('0' + degree));
     case LabelKind::Intervals:
         return IntervalName(degree, static_cast<int>(cell.above));
     case LabelKind::Extensions:
-        return ExtensionName(degree, static_cast<int>(cell.above),
-                             ModeStep(kFamilyScales[cell.family], static_cast<int>(cell.shape), 3));
+        return ExtensionName(degree, static_cast<int>(cell.above), GetDegreeSemitones(nMode, 4));
     case LabelKind::None:
         break;
     }

@@ -23,10 +23,17 @@ constexpr bool RuleClearsSharp(KeyRule rule) {
 }
 
 // The three seven-note scales whose modes can be shown; mode 0 of each starts on its first degree.
+// The index of a family in kScaleFamilies, as [Options] Family stores it.
 enum class ScaleFamily {
     Major,
     HarmonicMinor,
     MelodicMinor,
+    HarmonicMajor,
+    MajorPentatonic,
+    MinorPentatonic,
+    Blues,
+    WholeTone,
+    Diminished,
 };
 
 // What a drawing writes inside a scale note: nothing, its name, its degree digit counted from
@@ -54,7 +61,7 @@ struct Respelling {
 class CMusicModel {
 public:
     static constexpr int kModes = 7;
-    static constexpr int kFamilies = 3;
+    static constexpr int kFamilies = kScaleFamilyCount;
     // A fretted instrument has 4 to 8 strings and 12 to 24 frets; the guitar 6 and 22.
     static constexpr int kMinStrings = 4;
     static constexpr int kMaxStrings = 8;
@@ -96,15 +103,16 @@ public:
     int m_nFrets = kGuitarFrets;
 
     int StringCount() const { return static_cast<int>(m_nTuning.size()); }
-    // How many necks the family draws, one per mode.
-    int NeckCount() const { return kModes; }
+    // How many necks the family draws, one per mode: 7, 5, 2 or 1.
+    int NeckCount() const;
 
     int GetKeyPitch() const;
     // Pitch class 0..11 sounding at a fret of a string under the current tuning.
     int GetPitchClass(int nFret, int nString) const;
     // 0 not in the scale of diagram nMode, 1 a scale note, 2 that diagram's tonic.
     int GetNoteRole(int nFret, int nString, int nMode) const;
-    // 0 not in the scale of diagram nMode, else 1..7 counted up from that diagram's tonic.
+    // 0 not in the scale of diagram nMode, else the degree 1..7 its note is written as, counted
+    // up from that diagram's tonic (a pentatonic scale skips some).
     int GetDegree(int nFret, int nString, int nMode) const;
     // Semitones 0..11 from diagram nMode's tonic up to the cell's pitch, in the scale or not.
     int GetSemitones(int nFret, int nString, int nMode) const;
@@ -113,7 +121,12 @@ public:
     // tonic, and that mode's semitones above the tonic, degree by degree.
     int GetNeckFamily() const;
     int GetNeckMode(int nMode) const;
-    ScaleSteps GetNeckSteps(int nMode) const;
+    const ModeFormula& GetNeckSteps(int nMode) const;
+    // Semitones above diagram nMode's tonic of the note written as degree nDegree 1..7 (where
+    // two share it, the one nearer the major scale's), or -1 when the scale skips that degree.
+    int GetDegreeSemitones(int nMode, int nDegree) const;
+    // Whether the cell is the blues scale's b5 in diagram nMode; never in other families.
+    bool IsBlueNote(int nFret, int nString, int nMode) const;
     // The written notes of diagram nMode, its tonic first: the tonic as its title names it and
     // every other degree on the next letter.
     SpelledScale GetNeckSpelling(int nMode) const;
@@ -122,7 +135,7 @@ public:
     std::vector<Respelling> GetRespellings() const;
     // The same as one line of English: "A# major drawn as Bb major"; empty when nothing was.
     std::string RespellingNotice() const;
-    // "major", "harmonic minor", "melodic minor".
+    // "major", "harmonic minor", "melodic minor", "blues", ...
     static std::string_view FamilyName(int nFamily);
 
     // Mode names of the current family, in full and in the short form a narrow title shows.

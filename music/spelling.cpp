@@ -50,12 +50,13 @@ NoteName PlainName(int pitchClass, bool flatKey) {
     return {};
 }
 
-SpelledScale SpellScale(NoteName tonic, const ScaleSteps& steps) {
+SpelledScale SpellScale(NoteName tonic, const ModeFormula& formula) {
     SpelledScale scale{};
     const int tonicPitch = PitchClassOf(tonic);
-    for (std::size_t degree = 0; degree < scale.size(); ++degree) {
-        const int letter = PositiveMod(tonic.letter + static_cast<int>(degree), 7);
-        scale[degree] = {letter, NearestShift(LetterPitch(letter), tonicPitch + steps[degree])};
+    for (const ScaleDegree& degree : formula) {
+        const int letter = PositiveMod(tonic.letter + degree.letter, 7);
+        scale.notes.at(static_cast<std::size_t>(scale.count++)) = {
+            letter, NearestShift(LetterPitch(letter), tonicPitch + degree.semitones)};
     }
     return scale;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "music/scalefamilies.h"
+
 #include <array>
 #include <string>
 #include <vector>
@@ -13,9 +15,20 @@ struct NoteName {
     friend bool operator==(const NoteName&, const NoteName&) = default;
 };
 
-// Semitones above the tonic of each degree of a seven-note scale, the tonic first.
-using ScaleSteps = std::array<int, 7>;
-using SpelledScale = std::array<NoteName, 7>;
+// The written notes of a scale, the tonic first.
+struct SpelledScale {
+    std::array<NoteName, kMaxScaleNotes> notes{};
+    int count = 0;
+
+    NoteName* begin() { return notes.data(); }
+    NoteName* end() { return notes.data() + count; }
+    const NoteName* begin() const { return notes.data(); }
+    const NoteName* end() const { return notes.data() + count; }
+    std::size_t size() const { return static_cast<std::size_t>(count); }
+    const NoteName& at(std::size_t index) const { return notes.at(index); }
+    NoteName& operator[](std::size_t index) { return notes.at(index); }
+    const NoteName& operator[](std::size_t index) const { return notes.at(index); }
+};
 
 // How the notes of a diagram are named: by the title's tonic as the window has always named it
 // (sharps unless the key is a flat key), or as the key's own scale writes them.
@@ -30,9 +43,9 @@ std::string NoteText(NoteName note);
 // A pitch class by the key's accidental alone: flats in a flat key, sharps otherwise.
 NoteName PlainName(int pitchClass, bool flatKey);
 
-// Each degree takes the next letter up from the tonic's and whatever accidental its pitch
-// needs, double ones included; the caller decides what to do with those.
-SpelledScale SpellScale(NoteName tonic, const ScaleSteps& steps);
+// Each note takes the letter its degree counts up from the tonic's and whatever accidental its
+// pitch needs, double ones included; the caller decides what to do with those.
+SpelledScale SpellScale(NoteName tonic, const ModeFormula& formula);
 bool HasDoubleAccidental(const SpelledScale& scale);
 // The name a reader expects instead of a double accidental: the plain letter where one sounds
 // the pitch (F## is G), else one accidental in the same direction (B## is C#). Other notes

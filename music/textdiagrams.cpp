@@ -23,6 +23,9 @@ char CellMark(const CMusicModel& model, const TextDiagramOptions& options, int f
         return degree == 0 ? '-' : static_cast<char>('0' + degree);
     }
     const int role = model.GetNoteRole(fret, string, mode);
+    if (role == 1 && model.IsBlueNote(fret, string, mode)) {
+        return 'b';
+    }
     if (role == 1 && options.characteristic && IsCharacteristicNote(model, fret, string, mode)) {
         return '!';
     }
@@ -39,7 +42,7 @@ bool WritesLabels(LabelKind kind) {
 
 std::size_t WidestLabel(const CMusicModel& model, LabelKind kind) {
     std::size_t widest = 1;
-    for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
+    for (int mode = 0; mode < model.NeckCount(); ++mode) {
         for (int fret = 1; fret <= model.m_nFrets; ++fret) {
             for (int string = 0; string < model.StringCount(); ++string) {
                 widest = std::max(widest, model.GetNoteLabel(kind, fret, string, mode).size());
@@ -67,11 +70,9 @@ std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOpti
     for (int fret = std::max(options.firstFret, 1); fret <= last; ++fret) {
         frets.push_back(fret);
     }
-    std::vector<PositionShape> shapes(CMusicModel::kModes);
-    if (options.positions == PositionKind::ThreePerString) {
-        for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
-            shapes[static_cast<std::size_t>(mode)] = ThreeNotesPerString(model, mode);
-        }
+    std::vector<PositionShape> shapes;
+    for (int mode = 0; mode < model.NeckCount(); ++mode) {
+        shapes.push_back(ShapeOf(model, options.positions, options.caged, mode));
     }
     const auto cell = [&](int fret, int string, int mode) {
         if (model.GetNoteRole(fret, string, mode) != 0 &&
@@ -101,15 +102,16 @@ std::string FormatDiagramsAsText(const CMusicModel& model, const TextDiagramOpti
         }
         return line;
     };
-    for (int mode = 0; mode < CMusicModel::kModes; ++mode) {
+    for (int mode = 0; mode < model.NeckCount(); ++mode) {
         if (mode > 0) {
             text += '\n';
         }
         text += model.GetRootName(mode);
         text += ' ';
         text += model.GetModeName(mode);
-        if (options.chordTones != ChordKind::None) {
-            text += " \u00b7 " + ChordName(model, mode, options.chordTones);
+        const std::string chord = ChordName(model, mode, options.chordTones);
+        if (!chord.empty()) {
+            text += " \u00b7 " + chord;
         }
         text += '\n';
         if (options.horizontal) {

@@ -23,21 +23,22 @@ struct TextDiagramOptions {
     // fret.
     int firstFret = 0;
     int lastFret = -1;
-    // Under three notes per string a scale note outside its diagram's shape is '.', or '-' as
-    // if off the scale with positionsOnly, whatever the labels.
+    // Under three notes per string or CAGED a scale note outside its diagram's shape is '.', or
+    // '-' as if off the scale with positionsOnly, whatever the labels.
     PositionKind positions = PositionKind::All;
+    CagedShape caged = CagedShape::C;
     bool positionsOnly = false;
     // Each diagram's chord and characteristic degree, marked while the cells show no labels.
     ChordKind chordTones = ChordKind::None;
     bool characteristic = false;
 };
 
-// The seven diagrams as plain text: per diagram a title line (root and the family's mode name;
-// with chord tones, a middle dot between blanks and the chord's name, in UTF-8:
-// "D Dorian · Dm7"), then one line per fret shown (1 to 22 on a guitar; 0 first with open
+// The family's diagrams (seven, five, two or one) as plain text: per diagram a title line (root and
+// the family's mode name; with chord tones, a middle dot between blanks and the chord's name, in
+// UTF-8: "D Dorian · Dm7"), then one line per fret shown (1 to 22 on a guitar; 0 first with open
 // strings) with the fret number in two columns, a blank, and one character per string, lowest
-// first: '-' not in the scale, 'o' a scale note, '@' the tonic, '.' a scale note outside the
-// diagram's three-notes-per-string shape, '*' another note of the diagram's chord, '!' its
+// first: '-' not in the scale, 'o' a scale note, '@' the tonic, 'b' the blues scale's b5, '.' a
+// scale note outside the diagram's shape, '*' another note of the diagram's chord, '!' its
 // characteristic degree (before '*' when it is a chord tone too, as Mixolydian's b7 is in its
 // seventh chord). Horizontal, a diagram is one line per string, highest first: the open
 // string's name, a blank, and a character per fret shown, nut side first.

@@ -52,6 +52,10 @@ constexpr int ID_VIEW_POSITIONS_FIRST = 32830; // to 32832: all, three per strin
 constexpr int ID_VIEW_POSITIONS_ONLY = 32833;
 constexpr int ID_VIEW_CHORD_TONES_FIRST = 32834; // to 32836: none, triad, seventh
 constexpr int ID_VIEW_CHARACTERISTIC = 32837;
+// The scale families after the first three, which found the ids after those taken.
+constexpr int ID_VIEW_FAMILY_MORE_FIRST = 32860; // to 32865: harmonic major to diminished
+constexpr int ID_VIEW_POSITIONS_CAGED = 32866;
+constexpr int ID_VIEW_CAGED_FIRST = 32867; // to 32871: the C, A, G, E and D shapes
 
 // Commands whose numbers come from the application framework.
 constexpr int ID_FILE_NEW = 57600;

@@ -38,9 +38,8 @@ CSurfaceRect Box(std::int64_t left, std::int64_t top, std::int64_t right, std::i
     return {Clamped(left), Clamped(top), Clamped(right), Clamped(bottom)};
 }
 
-bool IsMinorFamily(int nFamily) {
-    return nFamily == static_cast<int>(ScaleFamily::HarmonicMinor) ||
-           nFamily == static_cast<int>(ScaleFamily::MelodicMinor);
+bool IsMajorFamily(int nFamily) {
+    return ScaleFamilyOf(nFamily).name == kScaleFamilies[0].name;
 }
 
 // A colour 70% of the way to the background: still its hue, plainly behind the full dots, on
@@ -63,6 +62,12 @@ CSurfaceRect Grown(const CSurfaceRect& box, int by) {
 // and the dark background.
 QColor CharacteristicColour() {
     return QColor(0xd9, 0x6c, 0x00);
+}
+
+// A violet for the blues scale's b5: neither the tonic's red nor the scale's blue, and at 3:1
+// or more against both the light and the dark background.
+QColor BlueNoteColour() {
+    return QColor(0xa4, 0x5e, 0xe0);
 }
 
 QString Latin(std::string_view text) {
@@ -98,16 +103,16 @@ QString CNeckDrawing::TitleOf(int nMode) const {
 }
 
 QString CNeckDrawing::ChordSuffixOf(int nMode) const {
-    if (m_chordTones == ChordKind::None) {
+    const std::string name = ChordName(*this, nMode, m_chordTones);
+    if (name.empty()) {
         return {};
     }
     // The root is the title's tonic, which the widest tonic stands in for while fitting.
-    const std::string name = ChordName(*this, nMode, m_chordTones);
     return QString::fromStdString(name.substr(QueryRootName(nMode).size()));
 }
 
-std::array<CNeckDrawing::FittedTitle, CMusicModel::kModes>
-CNeckDrawing::FitTitles(CDrawSurface* pDC, std::int64_t room) const {
+std::vector<CNeckDrawing::FittedTitle> CNeckDrawing::FitTitles(CDrawSurface* pDC,
+                                                               std::int64_t room) const {
     QString widestTonic;
     int widestTonicWidth = -1;
     for (const char letter : {'C', 'D', 'E', 'F', 'G', 'A', 'B'}) {
@@ -135,12 +140,13 @@ CNeckDrawing::FitTitles(CDrawSurface* pDC, std::int64_t room) const {
         pDC->ScaleFont(100);
         return found;
     };
-    std::array<FittedTitle, kModes> titles{};
+    std::vector<FittedTitle> titles(static_cast<std::size_t>(NeckCount()));
     const int tonicPercent = fittingPercent(widestTonic);
-    for (int i = 0; i < kModes; ++i) {
+    for (int i = 0; i < NeckCount(); ++i) {
         const QString tonic = QString::fromStdString(QueryRootName(i));
-        const bool chord = m_chordTones != ChordKind::None;
         const QString suffix = ChordSuffixOf(i);
+        // A scale that skips a degree of the chord names none.
+        const bool chord = !ChordName(*this, i, m_chordTones).empty();
         const QString dot = QStringLiteral(" \u00b7 ");
         for (const QString& name : {FullModeName(i), Latin(GetShortModeName(i))}) {
             const QString measured = widestTonic + QLatin1Char(' ') + name +
@@ -197,7 +203,7 @@ QSize CNeckDrawing::PictureSize(const QFont& font, QPaintDevice* pDevice, bool b
 
 NeckLayoutInput CNeckDrawing::LayoutInput(CDrawSurface* pDC, bool bPrinting) const {
     NeckLayoutInput input;
-    input.necks = kModes;
+    input.necks = NeckCount();
     input.strings = StringCount();
     input.firstFret = m_nFirstFret;
     input.lastFret = m_nLastFret;
@@ -270,12 +276,12 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
     const std::int64_t R = DotRadius();
     const std::int64_t room = layout.TitleRoom();
     // The major family's titles are all long or all short, by its widest title, as they
-    // always were; the minor families' much longer names, and every title of a horizontal
-    // neck, are fitted one by one.
+    // always were; the other families' longer names, and every title of a horizontal neck,
+    // are fitted one by one.
     // Chord names lengthen every title, so then the major family's are fitted one by one too.
     const bool fitTitles =
-        IsMinorFamily(m_nFamily) || m_bHorizontal || m_chordTones != ChordKind::None;
-    std::array<FittedTitle, kModes> fitted{};
+        !IsMajorFamily(m_nFamily) || m_bHorizontal || m_chordTones != ChordKind::None;
+    std::vector<FittedTitle> fitted;
     if (fitTitles) {
         fitted = FitTitles(pDC, room);
     } else if (m_nTitleWidth == -1) {
@@ -307,6 +313,9 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
     const CSurfaceBrush hollowBrush{QColor(Qt::transparent)};
     const CSurfacePen chordPen{colours.title};
     const CSurfacePen characteristicPen{CharacteristicColour()};
+    const CSurfacePen blueNotePen{BlueNoteColour()};
+    const CSurfaceBrush blueNoteBrush{BlueNoteColour()};
+    const QColor blueNoteLabel = LabelColourOn(BlueNoteColour());
 
     pDC->RememberTools();
     pDC->SelectPen(linePen);
@@ -335,11 +344,11 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
         }
     };
 
-    for (int i = 0; i < kModes; ++i) {
+    const bool blues = moving && ScaleFamilyOf(m_nFamily).blueNote >= 0;
+    for (int i = 0; i < NeckCount(); ++i) {
         const NeckGeometry& neck = layout.Necks().at(static_cast<std::size_t>(i));
-        const PositionShape shape = moving && m_positions == PositionKind::ThreePerString
-                                        ? ThreeNotesPerString(*this, i)
-                                        : PositionShape();
+        const PositionShape shape =
+            moving ? ShapeOf(*this, m_positions, m_caged, i) : PositionShape();
         for (std::size_t j = 0; j < neck.rows.size(); ++j) {
             const LayoutRow& row = neck.rows[j];
             line(row.fretLine);
@@ -357,17 +366,22 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
                 if (faint && m_bPositionsOnly) {
                     continue;
                 }
+                const bool blue = blues && !faint && IsBlueNote(cell.fret, cell.string, i);
                 if (faint) {
                     pDC->SelectPen(role == 2 ? faintTonicPen : faintScalePen);
                     pDC->SelectBrush(role == 2 ? faintTonicBrush : faintScaleBrush);
+                } else if (blue) {
+                    pDC->SelectPen(blueNotePen);
+                    pDC->SelectBrush(blueNoteBrush);
                 } else {
                     pDC->SelectPen(role == 2 ? tonicPen : scalePen);
                     pDC->SelectBrush(role == 2 ? tonicBrush : scaleBrush);
                 }
                 pDC->Ellipse(cell.dot);
                 if (m_labelKind != LabelKind::None) {
-                    const QColor& label = faint ? (role == 2 ? faintTonicLabel : faintScaleLabel)
-                                                : (role == 2 ? tonicLabel : scaleLabel);
+                    const QColor& label = faint  ? (role == 2 ? faintTonicLabel : faintScaleLabel)
+                                          : blue ? blueNoteLabel
+                                                 : (role == 2 ? tonicLabel : scaleLabel);
                     pDC->FittedText(cell.dot,
                                     QString::fromStdString(
                                         GetNoteLabel(m_labelKind, cell.fret, cell.string, i)),

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CDrawSurface;
 class QPaintDevice;
@@ -51,9 +52,10 @@ public:
     // The frets shown, m_nFirstFret to m_nLastFret: the nut only when the first is 0.
     int m_nFirstFret = 0;
     int m_nLastFret = kGuitarFrets;
-    // Under three notes per string, scale notes outside each neck's shape are drawn faint, or
-    // not at all with m_bPositionsOnly.
+    // Under three notes per string or CAGED, scale notes outside each neck's shape are drawn faint,
+    // or not at all with m_bPositionsOnly.
     PositionKind m_positions = PositionKind::All;
+    CagedShape m_caged = CagedShape::C; // the box shown under PositionKind::Caged
     bool m_bPositionsOnly = false;
     // A ring around each neck's chord tones, the chord's name in its title, and a second ring
     // in a colour of its own around its characteristic degree.
@@ -123,7 +125,7 @@ private:
     // font or smaller down to a legible floor, else the short name, else the tonic alone,
     // else nothing. The widest tonic stands in for the real one, so titles keep their form
     // as the key changes.
-    std::array<FittedTitle, kModes> FitTitles(CDrawSurface* pDC, std::int64_t room) const;
+    std::vector<FittedTitle> FitTitles(CDrawSurface* pDC, std::int64_t room) const;
     NeckLayoutInput LayoutInput(CDrawSurface* pDC, bool bPrinting) const;
     // The layout for `input`, worked out again only when the input changed since the last pass.
     const NeckLayout& LayoutFor(const NeckLayoutInput& input) const;

@@ -98,7 +98,9 @@ OptionPrefs OptionPrefs::Load(const SettingsStore& store) {
         prefs.lastFret = prefs.frets;
     }
     prefs.positions = static_cast<PositionKind>(
-        ReadInRange(store, kPositions, 0, static_cast<int>(PositionKind::Window), 0));
+        ReadInRange(store, kPositions, 0, static_cast<int>(PositionKind::Caged), 0));
+    prefs.caged =
+        static_cast<CagedShape>(ReadInRange(store, kCaged, 0, static_cast<int>(CagedShape::D), 0));
     prefs.positionsOnly = ReadInRange(store, kPositionsOnly, 0, 1, 0) == 1;
     prefs.chordTones = static_cast<ChordKind>(
         ReadInRange(store, kChordTones, 0, static_cast<int>(ChordKind::Seventh), 0));
@@ -122,6 +124,7 @@ void OptionPrefs::SaveChanges(SettingsStore& store, const OptionPrefs& before) c
     WriteIfChanged(store, kLastFret, lastFret, before.lastFret);
     WriteIfChanged(store, kPositions, static_cast<int>(positions),
                    static_cast<int>(before.positions));
+    WriteIfChanged(store, kCaged, static_cast<int>(caged), static_cast<int>(before.caged));
     WriteIfChanged(store, kPositionsOnly, positionsOnly ? 1 : 0, before.positionsOnly ? 1 : 0);
     WriteIfChanged(store, kChordTones, static_cast<int>(chordTones),
                    static_cast<int>(before.chordTones));
@@ -158,6 +161,7 @@ void OptionPrefs::ApplyTo(CNeckDrawing& drawing) const {
     drawing.m_nFirstFret = firstFret;
     drawing.m_nLastFret = lastFret;
     drawing.m_positions = positions;
+    drawing.m_caged = caged;
     drawing.m_bPositionsOnly = positionsOnly;
     drawing.m_chordTones = chordTones;
     drawing.m_bCharacteristic = characteristic;
@@ -177,6 +181,7 @@ OptionPrefs OptionPrefs::Of(const CNeckDrawing& drawing) {
     prefs.firstFret = drawing.m_nFirstFret;
     prefs.lastFret = drawing.m_nLastFret;
     prefs.positions = drawing.m_positions;
+    prefs.caged = drawing.m_caged;
     prefs.positionsOnly = drawing.m_bPositionsOnly;
     prefs.chordTones = drawing.m_chordTones;
     prefs.characteristic = drawing.m_bCharacteristic;

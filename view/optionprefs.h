@@ -14,8 +14,10 @@ struct OptionPrefs {
     static constexpr char kGroup[] = "Options";
     // 0 none, 1 notes, 2 degrees, 3 intervals, 4 intervals as chord extensions
     static constexpr char kLabels[] = "Labels";
-    static constexpr char kLeftHanded[] = "LeftHanded";   // 0 or 1
-    static constexpr char kFamily[] = "Family";           // 0 major, 1 harmonic, 2 melodic minor
+    static constexpr char kLeftHanded[] = "LeftHanded"; // 0 or 1
+    // 0 major, 1 harmonic minor, 2 melodic minor, 3 harmonic major, 4 major pentatonic,
+    // 5 minor pentatonic, 6 blues, 7 whole tone, 8 diminished
+    static constexpr char kFamily[] = "Family";
     static constexpr char kFretNumbers[] = "FretNumbers"; // 0 or 1
     // MIDI note numbers of the open strings, lowest first, blank-separated: "40 45 50 55 59 64".
     // Without it the six values "Tuning0" to "Tuning5" of earlier versions are read.
@@ -27,7 +29,9 @@ struct OptionPrefs {
     // The frets shown: 0 <= FirstFret < LastFret <= Frets; the nut only when FirstFret is 0.
     static constexpr char kFirstFret[] = "FirstFret";
     static constexpr char kLastFret[] = "LastFret";
-    static constexpr char kPositions[] = "Positions"; // 0 all, 1 three per string, 2 window
+    static constexpr char kPositions[] =
+        "Positions";                          // 0 all, 1 three per string, 2 window, 3 CAGED
+    static constexpr char kCaged[] = "Caged"; // 0 C, 1 A, 2 G, 3 E, 4 D
     // 0 notes outside a shape drawn faint, 1 hidden
     static constexpr char kPositionsOnly[] = "PositionsOnly";
     static constexpr char kChordTones[] = "ChordTones";         // 0 none, 1 triad, 2 seventh
@@ -45,6 +49,7 @@ struct OptionPrefs {
     int firstFret = 0;
     int lastFret = CMusicModel::kGuitarFrets;
     PositionKind positions = PositionKind::All;
+    CagedShape caged = CagedShape::C;
     bool positionsOnly = false;
     ChordKind chordTones = ChordKind::None;
     bool characteristic = false;

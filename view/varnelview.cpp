@@ -11,6 +11,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -192,7 +193,7 @@ void CVarnelView::Invalidate() {
 QString CVarnelView::TitlesText() const {
     QStringList titles;
     QStringList scales;
-    for (int i = 0; i < kModes; ++i) {
+    for (int i = 0; i < NeckCount(); ++i) {
         titles << NeckTitle(i);
         scales << tr("%1: %2").arg(NeckTitle(i), ScaleText(i));
     }
@@ -202,11 +203,14 @@ QString CVarnelView::TitlesText() const {
 }
 
 QString CVarnelView::RespellingText() const {
-    const QString families[] = {tr("major"), tr("harmonic minor"), tr("melodic minor")};
+    const std::array families{tr("major"),          tr("harmonic minor"),   tr("melodic minor"),
+                              tr("harmonic major"), tr("major pentatonic"), tr("minor pentatonic"),
+                              tr("blues"),          tr("whole tone"),       tr("diminished")};
+    static_assert(families.size() == kScaleFamilies.size());
     QStringList parts;
     for (const Respelling& respelling : GetRespellings()) {
         const QString name = respelling.mode < 0
-                                 ? families[m_nFamily >= 0 && m_nFamily < kFamilies ? m_nFamily : 0]
+                                 ? families.at(static_cast<std::size_t>(GetNeckFamily()))
                                  : FullModeName(respelling.mode);
         parts << tr("%1 %2 drawn as %3 %2")
                      .arg(QString::fromStdString(NoteText(respelling.from)), name,
@@ -250,6 +254,7 @@ void CVarnelView::ReloadSettings() {
     take(options.horizontal, fresh.options.horizontal, old.options.horizontal);
     take(options.openStrings, fresh.options.openStrings, old.options.openStrings);
     take(options.positions, fresh.options.positions, old.options.positions);
+    take(options.caged, fresh.options.caged, old.options.caged);
     take(options.positionsOnly, fresh.options.positionsOnly, old.options.positionsOnly);
     take(options.chordTones, fresh.options.chordTones, old.options.chordTones);
     take(options.characteristic, fresh.options.characteristic, old.options.characteristic);

@@ -236,7 +236,9 @@ void TestCli::badArgumentsAreRefused_data() {
     QTest::newRow("orientation") << QStringList{"--text", "--orientation", "up"} << "\"up\"";
     QTest::newRow("open strings on and off")
         << QStringList{"--text", "--open-strings", "--no-open-strings"} << "--no-open-strings";
-    QTest::newRow("positions") << QStringList{"--text", "--positions", "caged"} << "\"caged\"";
+    QTest::newRow("positions") << QStringList{"--text", "--positions", "boxes"} << "\"boxes\"";
+    QTest::newRow("CAGED shape") << QStringList{"--text", "--caged", "F"} << "\"F\"";
+
     QTest::newRow("positions only on and off")
         << QStringList{"--text", "--positions-only", "--no-positions-only"}
         << "--no-positions-only";

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -54,6 +55,8 @@ private Q_SLOTS:
     void guitarShapesFollowTheScale();
     void closeStringsTakeTwo_data();
     void closeStringsTakeTwo();
+    void cagedBoxesSitAroundTheRoot_data();
+    void cagedBoxesSitAroundTheRoot();
 };
 
 void TestPositions::guitarShapesFollowTheScale_data() {
@@ -126,6 +129,48 @@ void TestPositions::closeStringsTakeTwo() {
         ++counts[note.string];
     }
     QCOMPARE(counts, perString);
+}
+
+void TestPositions::cagedBoxesSitAroundTheRoot_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<CagedShape>("shape");
+    QTest::addColumn<int>("frets");
+    QTest::addColumn<int>("lowest"); // the box's first fret, -1 when it does not fit
+    // Standard tuning, the Ionian neck. C and A root on the A string, G and E on the low E, D on
+    // the D string; C on fret 3 of the A string leaves the C shape no fret below 1 there.
+    QTest::newRow("C: C shape an octave up") << 0 << CagedShape::C << 22 << 12;
+    QTest::newRow("C: A shape") << 0 << CagedShape::A << 22 << 2;
+    QTest::newRow("C: G shape") << 0 << CagedShape::G << 22 << 5;
+    QTest::newRow("C: E shape") << 0 << CagedShape::E << 22 << 7;
+    QTest::newRow("C: D shape") << 0 << CagedShape::D << 22 << 10;
+    QTest::newRow("G: E shape") << 7 << CagedShape::E << 22 << 2;
+    QTest::newRow("G: D shape") << 7 << CagedShape::D << 22 << 5;
+    QTest::newRow("G: G shape needs fret 15") << 7 << CagedShape::G << 15 << 12;
+    QTest::newRow("G: G shape past 12 frets") << 7 << CagedShape::G << 12 << -1;
+}
+
+void TestPositions::cagedBoxesSitAroundTheRoot() {
+    QFETCH(int, key);
+    QFETCH(CagedShape, shape);
+    QFETCH(int, frets);
+    QFETCH(int, lowest);
+    CMusicModel model = ModelOfKey(key, 0, 0);
+    model.m_nFrets = frets;
+    const PositionShape box = CagedBox(model, 0, shape);
+    std::vector<PositionNote> expected;
+    if (lowest >= 0) {
+        const std::set<int> pitches = ScaleOfNeck(key, 0, 0).pitches;
+        for (int string = 0; string < 6; ++string) {
+            for (int fret = lowest; fret <= lowest + 3; ++fret) {
+                const int midi =
+                    CMusicModel::kStandardTuning.at(static_cast<std::size_t>(string)) + fret;
+                if (pitches.count(Mod12(midi)) != 0) {
+                    expected.push_back({string, fret});
+                }
+            }
+        }
+    }
+    QCOMPARE(box.Notes(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestPositions)

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void intervalNames();
     void patternFixedRoots_data();
     void patternFixedRoots();
+    void familiesOfOtherSizes_data();
+    void familiesOfOtherSizes();
 };
 
 void TestScaleFamilies::cellsFollowTheStepPatterns_data() {
@@ -188,6 +190,104 @@ void TestScaleFamilies::patternFixedRoots() {
         names << QString::fromStdString(model.GetRootName(mode));
     }
     QCOMPARE(names.join(QLatin1Char(' ')), roots);
+}
+
+void TestScaleFamilies::familiesOfOtherSizes_data() {
+    QTest::addColumn<int>("family");
+    QTest::addColumn<int>("natural");
+    QTest::addColumn<int>("accidental");
+    QTest::addColumn<int>("style");
+    // Per neck, from its tonic up one octave: title, notes, intervals, and the interval of
+    // the blues scale's b5 ("" in other families), written out from theory.
+    QTest::addColumn<QStringList>("necks");
+
+    const auto family = [](ScaleFamily f) { return static_cast<int>(f); };
+    QTest::newRow("A minor pentatonic boxes")
+        << family(ScaleFamily::MinorPentatonic) << 9 << 0 << 1
+        << QStringList{"A Minor Pentatonic|A C D E G|1 b3 4 5 b7|",
+                       "C Major Pentatonic|C D E G A|1 2 3 5 6|",
+                       "D Egyptian|D E G A C|1 2 4 5 b7|", "E Man Gong|E G A C D|1 b3 4 b6 b7|",
+                       "G Ritusen|G A C D E|1 2 4 5 6|"};
+    QTest::newRow("C major pentatonic modes, key fixed")
+        << family(ScaleFamily::MajorPentatonic) << 0 << 0 << 0
+        << QStringList{"C Major Pentatonic|C D E G A|1 2 3 5 6|",
+                       "C Egyptian|C D F G Bb|1 2 4 5 b7|", "C Man Gong|C Eb F Ab Bb|1 b3 4 b6 b7|",
+                       "C Ritusen|C D F G A|1 2 4 5 6|",
+                       "C Minor Pentatonic|C Eb F G Bb|1 b3 4 5 b7|"};
+    // The key's own notes on every neck: the b5 stays Eb.
+    QTest::newRow("A blues boxes") << family(ScaleFamily::Blues) << 9 << 0 << 1
+                                   << QStringList{"A Blues|A C D Eb E G|1 b3 4 b5 5 b7|b5",
+                                                  "C Major Blues|C D Eb E G A|1 2 b3 3 5 6|b3",
+                                                  "D Blues Mode 3|D Eb E G A C|1 b2 2 4 5 b7|b2",
+                                                  "E Blues Mode 4|E G A C D Eb|1 b3 4 b6 b7 7|7",
+                                                  "G Blues Mode 5|G A C D Eb E|1 2 4 5 b6 6|b6"};
+    QTest::newRow("E blues modes, key fixed")
+        << family(ScaleFamily::Blues) << 4 << 0 << 0
+        << QStringList{"E Blues|E G A Bb B D|1 b3 4 b5 5 b7|b5",
+                       "E Major Blues|E F# G G# B C#|1 2 b3 3 5 6|b3",
+                       "E Blues Mode 3|E F F# A B D|1 b2 2 4 5 b7|b2",
+                       "E Blues Mode 4|E G A C D D#|1 b3 4 b6 b7 7|7",
+                       "E Blues Mode 5|E F# A B C C#|1 2 4 5 b6 6|b6"};
+    QTest::newRow("F harmonic major")
+        << family(ScaleFamily::HarmonicMajor) << 5 << 0 << 1
+        << QStringList{"F Harmonic Major|F G A Bb C Db E|1 2 3 4 5 b6 7|",
+                       "G Dorian b5|G A Bb C Db E F|1 2 b3 4 b5 6 b7|",
+                       "A Phrygian b4|A Bb C Db E F G|1 b2 b3 b4 5 b6 b7|",
+                       "Bb Lydian b3|Bb C Db E F G A|1 2 b3 #4 5 6 7|",
+                       "C Mixolydian b2|C Db E F G A Bb|1 b2 3 4 5 6 b7|",
+                       "Db Lydian Augmented #2|Db E F G A Bb C|1 #2 3 #4 #5 6 7|",
+                       "E Locrian bb7|E F G A Bb C Db|1 b2 b3 4 b5 b6 bb7|"};
+    QTest::newRow("B flat whole tone")
+        << family(ScaleFamily::WholeTone) << 11 << -1 << 1
+        << QStringList{"Bb Whole Tone|Bb C D E F# Ab|1 2 3 #4 #5 b7|"};
+    QTest::newRow("C diminished, pattern fixed")
+        << family(ScaleFamily::Diminished) << 0 << 0 << 1
+        << QStringList{"C Half-Whole Diminished|C Db D# E F# G A Bb|1 b2 #2 3 #4 5 6 b7|",
+                       "Db Whole-Half Diminished|Db D# E F# G A Bb C|1 2 b3 4 b5 b6 6 7|"};
+    QTest::newRow("C diminished, key fixed")
+        << family(ScaleFamily::Diminished) << 0 << 0 << 0
+        << QStringList{"C Half-Whole Diminished|C Db D# E F# G A Bb|1 b2 #2 3 #4 5 6 b7|",
+                       "C Whole-Half Diminished|C D Eb F Gb Ab A B|1 2 b3 4 b5 b6 6 7|"};
+}
+
+void TestScaleFamilies::familiesOfOtherSizes() {
+    QFETCH(int, family);
+    QFETCH(int, natural);
+    QFETCH(int, accidental);
+    QFETCH(int, style);
+    QFETCH(QStringList, necks);
+
+    CMusicModel model = ModelOfKey(natural, accidental, style);
+    model.m_nFamily = family;
+    QStringList found;
+    for (int mode = 0; mode < model.NeckCount(); ++mode) {
+        // Up the lowest string from the neck's first tonic, one octave.
+        int tonic = 0;
+        while (model.GetNoteRole(tonic, 0, mode) != 2) {
+            ++tonic;
+        }
+        QStringList notes;
+        QStringList intervals;
+        QString blue;
+        for (int fret = tonic; fret < tonic + 12; ++fret) {
+            if (model.GetNoteRole(fret, 0, mode) == 0) {
+                continue;
+            }
+            notes << QString::fromStdString(model.GetNoteLabel(LabelKind::Notes, fret, 0, mode));
+            intervals << QString::fromStdString(
+                model.GetNoteLabel(LabelKind::Intervals, fret, 0, mode));
+            if (model.IsBlueNote(fret, 0, mode)) {
+                blue = intervals.last();
+            }
+        }
+        found << QStringLiteral("%1 %2|%3|%4|%5")
+                     .arg(QString::fromStdString(model.GetRootName(mode)),
+                          QString::fromLatin1(
+                              model.GetModeName(mode).data(),
+                              static_cast<qsizetype>(model.GetModeName(mode).size())),
+                          notes.join(QLatin1Char(' ')), intervals.join(QLatin1Char(' ')), blue);
+    }
+    QCOMPARE(found, necks);
 }
 
 QTEST_APPLESS_MAIN(TestScaleFamilies)

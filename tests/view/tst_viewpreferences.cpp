@@ -282,7 +282,7 @@ void TestViewPreferences::storedOptionsReadAlone_data() {
     QTest::newRow("all good") << QByteArray("Labels=3\nLeftHanded=1\nFamily=2\nTuning0=38\n"
                                             "Tuning5=62\nFretNumbers=1")
                               << QList<int>{3, 1, 2, 38, 45, 50, 55, 59, 62, 1};
-    QTest::newRow("hand 2, family 3") << QByteArray("LeftHanded=2\nFamily=3\nLabels=1")
+    QTest::newRow("hand 2, family 9") << QByteArray("LeftHanded=2\nFamily=9\nLabels=1")
                                       << QList<int>{1, 0, 0, 40, 45, 50, 55, 59, 64, 0};
     QTest::newRow("labels 5, fret numbers 2") << QByteArray("Labels=5\nFretNumbers=2\nFamily=1")
                                               << QList<int>{0, 0, 1, 40, 45, 50, 55, 59, 64, 0};
@@ -317,11 +317,15 @@ void TestViewPreferences::storedPositions_data() {
     QTest::addColumn<QByteArray>("stored");
     QTest::addColumn<int>("positions");
     QTest::addColumn<bool>("only");
+    QTest::addColumn<int>("caged");
     QTest::newRow("three per string, hidden")
-        << QByteArray("Positions=1\nPositionsOnly=1") << 1 << true;
-    QTest::newRow("window") << QByteArray("Positions=2") << 2 << false;
-    QTest::newRow("out of range") << QByteArray("Positions=3\nPositionsOnly=2") << 0 << false;
-    QTest::newRow("not a number") << QByteArray("Positions=1x\nPositionsOnly=-1") << 0 << false;
+        << QByteArray("Positions=1\nPositionsOnly=1") << 1 << true << 0;
+    QTest::newRow("window") << QByteArray("Positions=2") << 2 << false << 0;
+    QTest::newRow("CAGED, D shape") << QByteArray("Positions=3\nCaged=4") << 3 << false << 4;
+    QTest::newRow("out of range") << QByteArray("Positions=4\nPositionsOnly=2\nCaged=5") << 0
+                                  << false << 0;
+    QTest::newRow("not a number") << QByteArray("Positions=1x\nPositionsOnly=-1\nCaged=-1") << 0
+                                  << false << 0;
 }
 
 void TestViewPreferences::storedChordTones_data() {
@@ -348,9 +352,11 @@ void TestViewPreferences::storedPositions() {
     QFETCH(QByteArray, stored);
     QFETCH(int, positions);
     QFETCH(bool, only);
+    QFETCH(int, caged);
     View v("[Options]\n" + stored + "\n");
     QCOMPARE(static_cast<int>(v.view->m_positions), positions);
     QCOMPARE(v.view->m_bPositionsOnly, only);
+    QCOMPARE(static_cast<int>(v.view->m_caged), caged);
 }
 
 void TestViewPreferences::storedOptionsReadAlone() {
