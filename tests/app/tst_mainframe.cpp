@@ -628,6 +628,12 @@ void TestMainFrame::optionCommands_data() {
     QTest::newRow("24 frets") << ID_VIEW_FRETS_FIRST + 12 << "Frets" << 24;
     // The whole neck stays whole on a longer instrument.
     QTest::newRow("24 frets, last fret shown") << ID_VIEW_FRETS_FIRST + 12 << "LastFret" << 24;
+    QTest::newRow("Harmonic Major") << ID_VIEW_FAMILY_MORE_FIRST << "Family" << 3;
+    QTest::newRow("Diminished, the last family") << ID_VIEW_FAMILY_MORE_FIRST + 5 << "Family" << 8;
+    QTest::newRow("CAGED") << ID_VIEW_POSITIONS_CAGED << "Positions" << 3;
+    QTest::newRow("D Shape") << ID_VIEW_CAGED_FIRST + 4 << "Caged" << 4;
+    // A shape is chosen to be seen.
+    QTest::newRow("A Shape shows the box") << ID_VIEW_CAGED_FIRST + 1 << "Positions" << 3;
 }
 
 void TestMainFrame::fretWindowCommands() {

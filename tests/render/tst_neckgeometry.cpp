@@ -686,6 +686,31 @@ private Q_SLOTS:
         // String 5 of diagram 6 at 840 with its dots reaching 845; fret line 22 at 700.
         QCOMPARE(pass.recorder.DrawingExtent(), (CSurfaceRect{15, 20, 846, 701}));
     }
+
+    void extentFollowsTheNeckCount_data() {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<int>("necks");
+        QTest::addColumn<int>("right");
+        // Necks 120 apart, the last one's string 5 100 right of its string 0, its dots 5 and
+        // a pixel beyond.
+        QTest::newRow("blues") << static_cast<int>(ScaleFamily::Blues) << 5 << 606;
+        QTest::newRow("minor pentatonic")
+            << static_cast<int>(ScaleFamily::MinorPentatonic) << 5 << 606;
+        QTest::newRow("diminished") << static_cast<int>(ScaleFamily::Diminished) << 2 << 246;
+        QTest::newRow("whole tone") << static_cast<int>(ScaleFamily::WholeTone) << 1 << 126;
+    }
+
+    void extentFollowsTheNeckCount() {
+        QFETCH(int, family);
+        QFETCH(int, necks);
+        QFETCH(int, right);
+        Pass pass;
+        pass.drawing.m_nFamily = family;
+        pass.Draw(false);
+        QCOMPARE(pass.recorder.DrawingExtent().right, right);
+        QCOMPARE(static_cast<int>(pass.drawing.Layout(QFont(), nullptr, false).Necks().size()),
+                 necks);
+    }
 };
 
 QTEST_MAIN(TestNeckGeometry)

@@ -80,6 +80,24 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(pixel), colour);
     }
 
+    void blueNoteHasAColourOfItsOwn_data() {
+        QTest::addColumn<int>("family");
+        QTest::addColumn<QColor>("colour");
+        // C, diagram 0: Gb at fret 2 of the low E string is the blues scale's b5; where no
+        // dot is, the string shows.
+        QTest::newRow("blues") << static_cast<int>(ScaleFamily::Blues) << QColor(0xa4, 0x5e, 0xe0);
+        QTest::newRow("minor pentatonic")
+            << static_cast<int>(ScaleFamily::MinorPentatonic) << kBlack;
+        QTest::newRow("C Ionian has no b5") << static_cast<int>(ScaleFamily::Major) << kWindow;
+    }
+    void blueNoteHasAColourOfItsOwn() {
+        QFETCH(int, family);
+        QFETCH(QColor, colour);
+        CNeckDrawing drawing;
+        drawing.m_nFamily = family;
+        QCOMPARE(ScreenPass(drawing).pixelColor(QPoint(20, 86)), colour);
+    }
+
     void alignedLinesAreWholeDevicePixels_data() {
         QTest::addColumn<double>("scale");
         QTest::addColumn<int>("width");
