@@ -339,6 +339,58 @@ national et international.</translation>
         <source>&amp;Chord Tones</source>
         <translation>Notes de &amp;l&apos;accord</translation>
     </message>
+    <message>
+        <source>Harmonic Ma&amp;jor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Major &amp;Pentatonic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minor Pe&amp;ntatonic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Blues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Whole Tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Diminished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;CAGED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;C Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;A Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;G Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;E Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;D Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CAGED &amp;Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CPrefsDlg</name>
@@ -533,6 +585,30 @@ national et international.</translation>
         <source>%1, %2 of %3</source>
         <translation>%1, %2 de %3</translation>
     </message>
+    <message>
+        <source>harmonic major</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>major pentatonic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>minor pentatonic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blues</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whole tone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>diminished</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -547,10 +623,6 @@ national et international.</translation>
     <message>
         <source>bad style %1: use key or pattern</source>
         <translation>style %1 incorrect : utilisez key ou pattern</translation>
-    </message>
-    <message>
-        <source>bad family %1: use major, harmonic-minor or melodic-minor</source>
-        <translation>famille de gammes %1 incorrecte : utilisez major, harmonic-minor ou melodic-minor</translation>
     </message>
     <message>
         <source>bad --%1 spacing %2: use a whole number of pixels from %3 to %4</source>
@@ -649,16 +721,24 @@ national et international.</translation>
         <translation>plage de cases %1 incorrecte : l&apos;instrument a %2 cases (enregistré) ; donnez aussi --frets, ou une plage dans ces cases</translation>
     </message>
     <message>
-        <source>bad positions %1: use all, 3nps or window</source>
-        <translation>positions %1 incorrectes : utilisez all, 3nps ou window</translation>
-    </message>
-    <message>
         <source>bad chord tones %1: use none, triad or seventh</source>
         <translation>notes d&apos;accord incorrectes %1 : utilisez none, triad ou seventh</translation>
     </message>
     <message>
-        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only, --no-positions-only, --chord-tones, --characteristic and --no-characteristic need --text or --export; the window always starts at C natural with the stored preferences</source>
-        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --positions-only, --no-positions-only, --chord-tones, --characteristic et --no-characteristic exigent --text ou --export ; la fenêtre commence toujours en do naturel avec les préférences enregistrées</translation>
+        <source>bad family %1: use %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad positions %1: use all, 3nps, caged or window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad CAGED shape %1: use C, A, G, E or D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --caged, --positions-only, --no-positions-only, --chord-tones, --characteristic and --no-characteristic need --text or --export; the window always starts at C natural with the stored preferences</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Usage: varnel [FILE]
@@ -694,7 +774,11 @@ Options:
   -v, --version      show the version and exit
 
 Music options:
-  --family FAMILY    major (default), harmonic-minor or melodic-minor
+  --family FAMILY    major (default), harmonic-minor, melodic-minor,
+                     harmonic-major (seven necks each), major-pentatonic,
+                     minor-pentatonic, blues (five necks; the blue note in a
+                     colour of its own, --text: &apos;b&apos;), whole-tone (one neck) or
+                     diminished (two necks: half-whole and whole-half)
   --tuning TUNING    standard, drop-d, dadgad, open-d, open-g, half-down,
                      whole-down, 7-string, 8-string, bass-4, bass-5, bass-6, or
                      4 to 8 notes lowest first (&quot;D A D G B E&quot;, &quot;B0 E1 A1 D2 G2&quot;)
@@ -711,8 +795,12 @@ Music options:
   --positions POSITIONS
                      all (default): every scale note; 3nps: each neck&apos;s three-
                      notes-per-string shape from its tonic on the lowest string,
-                     the other notes faint (--text: &apos;.&apos;); window: every note
-                     inside the fret window
+                     the other notes faint (--text: &apos;.&apos;), two notes per string
+                     in the five- and six-note scales; caged: the CAGED box
+                     around each neck&apos;s tonic; window: every note inside the
+                     fret window
+  --caged SHAPE      C (default), A, G, E or D: the CAGED box shown (alone, it
+                     sets --positions caged)
   --positions-only   hide the notes outside a shape instead (--text: &apos;-&apos;)
   --no-positions-only  draw them faint, whatever is stored
   --chord-tones CHORD
@@ -736,94 +824,7 @@ Every option not given keeps its stored value; none, major, standard, simple,
 Exit status: 0 success, 1 a failure to read or write (the reason is printed),
 2 a bad command line.
 </source>
-        <translation>Usage : varnel [FICHIER]
-        varnel --print [FICHIER]
-        varnel --text [--key K] [--style key|pattern] [OPTIONS MUSICALES]
-               [--labels TYPE]
-        varnel --export FICHIER.png|FICHIER.svg|FICHIER.pdf [--key K]
-               [--style key|pattern] [--string N] [--fret N] [--neck N]
-               [--size WxH [--fit]] [--theme light|dark] [OPTIONS MUSICALES]
-               [--labels TYPE] [--fret-numbers|--no-fret-numbers]
-
-Montre les motifs des sept modes d&apos;une tonalité sur le manche de la guitare.
-
-Options :
-  --text             écrire les sept diagrammes en texte et quitter
-  --export FICHIER   écrire l&apos;image dans FICHIER (PNG, SVG ou PDF) et quitter
-  --key K            tonalité : lettre de A à G (C = do, D = ré...), suivie
-                     éventuellement de b, #, ♭ ou ♯ (par défaut C)
-  --style STYLE      key : tonalité fixe ; pattern : motif fixe
-                     (par défaut : la préférence enregistrée ; dans la fenêtre,
-                     tout autre nom est un style de widget de Qt)
-  --string N         écart des cordes en pixels (1 à 1000)
-  --fret N           écart des cases en pixels (1 à 1000)
-  --neck N           écart entre les manches en pixels (1 à 1000)
-  --size WxH         taille de la fenêtre que représente l&apos;export (PNG et SVG :
-                     la taille de l&apos;image)
-  --fit              ajuster tout le dessin à --size (PDF : à la page)
-  --theme THÈME      couleurs claires (light, par défaut) ou sombres (dark) pour
-                     PNG et SVG
-  --labels TYPE      none, notes, degrees, intervals ou extensions dans les
-                     points (--text : degrees montre le degré de chaque note, de
-                     1 à 7 ; notes, intervals et extensions s&apos;écrivent en colonnes)
-  --fret-numbers     numéroter les cases repérées 3 à 21 à gauche du premier
-                     manche
-  --no-fret-numbers  pas de numéros de case, quoi qu&apos;il soit enregistré
-  --print            imprimer sur l&apos;imprimante courante et quitter
-  -h, --help         afficher cette aide et quitter
-  -v, --version      afficher la version et quitter
-
-Options musicales :
-  --family FAMILLE   famille de gammes : major (majeur, par défaut),
-                     harmonic-minor (mineur harmonique) ou melodic-minor
-                     (mineur mélodique)
-  --tuning ACCORDAGE
-                     standard, drop-d, dadgad, open-d, open-g, half-down,
-                     whole-down, 7-string, 8-string, bass-4, bass-5, bass-6,
-                     ou 4 à 8 notes, la plus grave d&apos;abord
-                     (&quot;D A D G B E&quot;, &quot;B0 E1 A1 D2 G2&quot;)
-  --frets N          cases de l&apos;instrument, 12 à 24 (par défaut 22)
-  --fret-window F-L  ne montrer que les cases F à L, 0 &lt;= F &lt; L &lt;= les cases
-                     (le sillet seulement si F vaut 0) ; all : tout le manche
-                     (par défaut)
-  --orientation ORIENTATION
-                     vertical (par défaut) : les manches côte à côte ;
-                     horizontal : superposés, le sillet à gauche, la corde
-                     grave en bas comme en tablature
-  --open-strings     nommer chaque corde à vide près du sillet et marquer
-                     celles de la gamme
-  --no-open-strings  pas de cordes à vide, quoi qu&apos;il soit enregistré
-  --positions POSITIONS
-                     all (par défaut) : toutes les notes de la gamme ; 3nps :
-                     sur chaque manche, la forme à trois notes par corde depuis
-                     sa tonique sur la corde grave, les autres notes pâles
-                     (--text : &apos;.&apos;) ; window : toutes les notes dans la
-                     fenêtre de cases
-  --positions-only   masquer plutôt les notes hors d&apos;une forme (--text : &apos;-&apos;)
-  --no-positions-only  les dessiner pâles, quoi qu&apos;il soit enregistré
-  --chord-tones ACCORD
-                     none (par défaut), triad ou seventh : entourer les notes
-                     de l&apos;accord bâti sur la tonique de chaque manche dans sa
-                     gamme et le nommer dans le titre (--text : &apos;*&apos;, et le
-                     titre finit par le nom de l&apos;accord)
-  --characteristic   entourer le degré caractéristique de chaque mode d&apos;un
-                     anneau de sa propre couleur (--text : &apos;!&apos;)
-  --no-characteristic  aucune note caractéristique, quoi qu&apos;il soit enregistré
-  --spelling ORTHOGRAPHE
-                     simple (par défaut) : la tonique de chaque titre avec des
-                     dièses, ou des bémols dans une tonalité à bémols ; scale :
-                     chaque note comme l&apos;écrit la gamme de la tonalité
-  --left-handed      inverser les manches pour gaucher : la corde aiguë à gauche
-  --right-handed     la corde grave à gauche, quoi qu&apos;il soit enregistré
-
-Toute option absente garde sa valeur enregistrée ; none, major, standard,
-simple, --frets 22, --fret-window all, --orientation vertical, --positions all,
---chord-tones none, --right-handed, --no-fret-numbers, --no-open-strings,
---no-positions-only et --no-characteristic rendent les valeurs par défaut.
-
-Code de sortie : 0 succès, 1 un échec de lecture ou d&apos;écriture (la raison est
-affichée), 2 une ligne de commande incorrecte.
-</translation>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1185,6 +1186,36 @@ Accords de septième</translation>
 Characteristic Notes</source>
         <translation>Entourer le degré qui distingue chaque mode de la gamme majeure ou mineure la plus proche
 Notes caractéristiques</translation>
+    </message>
+    <message>
+        <source>Set apart on each neck the CAGED box around its tonic
+CAGED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the box of the C chord shape
+C Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the box of the A chord shape
+A Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the box of the G chord shape
+G Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the box of the E chord shape
+E Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the box of the D chord shape
+D Shape</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
