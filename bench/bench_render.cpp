@@ -69,6 +69,17 @@ void BM_ScreenPass3nps(benchmark::State& state) {
 }
 BENCHMARK(BM_ScreenPass3nps)->Unit(benchmark::kMicrosecond);
 
+// The five boxes of the minor pentatonic scale, each set apart from the faint rest.
+void BM_ScreenPassPentatonic(benchmark::State& state) {
+    QImage image(900, 720, QImage::Format_RGB32);
+    CNeckDrawing drawing;
+    drawing.m_nFamily = static_cast<int>(ScaleFamily::MinorPentatonic);
+    drawing.m_nStyle = 1;
+    drawing.m_positions = PositionKind::ThreePerString;
+    ViewPasses(state, drawing, image);
+}
+BENCHMARK(BM_ScreenPassPentatonic)->Unit(benchmark::kMicrosecond);
+
 // The same window drawn whole at every pass, as exports and printing draw.
 void BM_UnkeptScreenPass(benchmark::State& state) {
     QImage image(900, 720, QImage::Format_RGB32);

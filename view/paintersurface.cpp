@@ -219,14 +219,19 @@ void CPainterSurface::Ellipse(const CSurfaceRect& logicalBox) {
 const QImage& CPainterSurface::DotImage(int nWidth, int nHeight) {
     const QPen& pen = m_pPainter->pen();
     const QBrush& brush = m_pPainter->brush();
-    const auto key =
-        std::make_tuple(pen.color().rgba(), brush.color().rgba(), nWidth, nHeight, pen.widthF());
-    const auto found = m_dots.find(key);
-    if (found != m_dots.end()) {
+    const double ratio = m_pPainter->device()->devicePixelRatioF();
+    const auto key = std::make_tuple(pen.color().rgba(), brush.color().rgba(), nWidth, nHeight,
+                                     pen.widthF(), ratio);
+    const auto found = m_pDots->find(key);
+    if (found != m_pDots->end()) {
         return found->second;
     }
+    // Zooming through many sizes and palettes would otherwise keep every look ever drawn.
+    constexpr std::size_t kMostKept = 256;
+    if (m_pDots->size() >= kMostKept) {
+        m_pDots->clear();
+    }
     // A pixel of room around the figure, which the outline may reach into.
-    const double ratio = m_pPainter->device()->devicePixelRatioF();
     QImage image(QSize(nWidth + 3, nHeight + 3) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
@@ -235,7 +240,7 @@ const QImage& CPainterSurface::DotImage(int nWidth, int nHeight) {
     painter.setBrush(brush);
     painter.drawEllipse(QRect(1, 1, nWidth, nHeight));
     painter.end();
-    return m_dots.emplace(key, std::move(image)).first->second;
+    return m_pDots->emplace(key, std::move(image)).first->second;
 }
 
 void CPainterSurface::FillRect(const CSurfaceRect& logicalRect, const CSurfaceBrush& brush) {

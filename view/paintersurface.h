@@ -23,6 +23,9 @@ QFont PrintTitleFont();
 // mode, transform) it puts back when it is destroyed, so the painter is handed back as it came.
 class CPainterSurface final : public CDrawSurface {
 public:
+    // Dot images by pen and brush colour, size, pen width and device pixel ratio.
+    using DotImages = std::map<std::tuple<QRgb, QRgb, int, int, double, double>, QImage>;
+
     // The colours a screen pass draws with; paper passes bring their own.
     CPainterSurface(QPainter* pPainter, const CNeckColours& screenColours);
     // The light colours over windowColour: white for an exported image.
@@ -36,6 +39,9 @@ public:
     // larger scales), so that the picture stays even and round. Off by default: paper scales
     // every line.
     void SetDeviceAligned(bool bAligned) { m_bDeviceAligned = bAligned; }
+    // Dots drawn as images are taken from and kept in `pImages`, which outlives the surface, so
+    // that a window's passes draw each look of dot once.
+    void ShareDotImages(DotImages* pImages) { m_pDots = pImages != nullptr ? pImages : &m_dots; }
 
     CNeckColours ScreenColours() const override;
     double SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) override;
@@ -106,7 +112,8 @@ private:
     // True when figures land on whole device pixels of a raster device, so images can stand in.
     bool m_bBlits = false;
     std::vector<QLine> m_lines;
-    std::map<std::tuple<QRgb, QRgb, int, int, double>, QImage> m_dots;
+    DotImages m_dots;
+    DotImages* m_pDots = &m_dots;
     std::map<std::tuple<QString, QRgb, int, int, int, int, int, int>, QImage> m_labels;
     // Text has a colour of its own, as on a device context; the pen keeps the line colour.
     QColor m_textColour;

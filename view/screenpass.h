@@ -1,6 +1,7 @@
 #pragma once
 
 #include "view/neckcolours.h"
+#include "view/paintersurface.h"
 
 #include <QFont>
 #include <QImage>
@@ -42,5 +43,6 @@ private:
 
     QImage m_image;
     Key m_key;
+    CPainterSurface::DotImages m_dots;
     bool m_bLayersApart = false;
 };
