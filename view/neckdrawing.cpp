@@ -424,8 +424,10 @@ void CNeckDrawing::DrawNecks(CDrawSurface* pDC, QSize clientSize, const QRect* p
             // No shape holds an open string.
             const bool faint = IsOutsideShape(m_positions, shape, cell.string, 0);
             if (role != 0 && !(faint && m_bPositionsOnly)) {
-                pDC->SelectPen(faint ? (role == 2 ? faintTonicPen : faintScalePen)
-                                     : (role == 2 ? tonicPen : scalePen));
+                const bool blue = blues && !faint && IsBlueNote(0, cell.string, i);
+                pDC->SelectPen(faint  ? (role == 2 ? faintTonicPen : faintScalePen)
+                               : blue ? blueNotePen
+                                      : (role == 2 ? tonicPen : scalePen));
                 pDC->Ellipse(cell.dot);
                 pDC->SelectPen(linePen);
             }

@@ -69,13 +69,14 @@ void CVarnelView::OnInitialUpdate() {
         Invalidate();
         return;
     }
-    // Over the first three necks, a string in from their left edges; stacked necks have them
-    // side by side above the first.
+    // Over the first three necks, a string in from their left edges; stacked necks, and a
+    // family of fewer than three necks, have them side by side above the first.
     const std::vector<NeckGeometry>& necks = CurrentLayout().Necks();
-    for (std::size_t i = 0; i < m_nButtonLefts.size() && i < necks.size(); ++i) {
+    const bool sideBySide = m_bHorizontal || necks.size() < m_nButtonLefts.size();
+    for (std::size_t i = 0; i < m_nButtonLefts.size() && !necks.empty(); ++i) {
         const long long neckLeft =
-            m_bHorizontal ? necks.front().title.x() + static_cast<long long>(i) * kButtonWidth
-                          : necks[i].title.x();
+            sideBySide ? necks.front().title.x() + static_cast<long long>(i) * kButtonWidth
+                       : necks[i].title.x();
         m_nButtonLefts.at(i) = neckLeft + m_nStringSpacing;
     }
     const auto makeButton = [&](const QString& text, int id) {

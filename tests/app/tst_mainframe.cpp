@@ -119,6 +119,8 @@ private Q_SLOTS:
     void startsAtCNaturalWithStoredPreferences_data();
     void startsAtCNaturalWithStoredPreferences();
     void buttonsSitOverTheFirstDiagrams();
+    void buttonsSideBySideOverFewerNecks_data();
+    void buttonsSideBySideOverFewerNecks();
     void reinitialisingKeepsOneSetOfButtons();
     void captionAndBars();
     void menusAndCommands_data();
@@ -289,6 +291,28 @@ void TestMainFrame::buttonsSitOverTheFirstDiagrams() {
     const QRect sharp = view.m_pSharpButton->geometry();
     QVERIFY(flat.right() < natural.left() && natural.right() < sharp.left());
     QVERIFY(natural.width() >= view.m_pNaturalButton->sizeHint().width());
+}
+
+void TestMainFrame::buttonsSideBySideOverFewerNecks_data() {
+    QTest::addColumn<int>("family");
+    QTest::addColumn<QList<int>>("lefts");
+    QTest::newRow("whole tone, one neck")
+        << static_cast<int>(ScaleFamily::WholeTone) << QList<int>{40, 140, 240};
+    QTest::newRow("diminished, two necks")
+        << static_cast<int>(ScaleFamily::Diminished) << QList<int>{40, 140, 240};
+    QTest::newRow("blues, five necks")
+        << static_cast<int>(ScaleFamily::Blues) << QList<int>{40, 160, 280};
+}
+
+void TestMainFrame::buttonsSideBySideOverFewerNecks() {
+    QFETCH(int, family);
+    QFETCH(QList<int>, lefts);
+    Frame f;
+    f.store.WriteInt(QStringLiteral("Options"), QStringLiteral("Family"), family);
+    const CVarnelView& view = *f.Show().View();
+    QCOMPARE(
+        (QList<int>{view.m_pFlatButton->x(), view.m_pNaturalButton->x(), view.m_pSharpButton->x()}),
+        lefts);
 }
 
 void TestMainFrame::reinitialisingKeepsOneSetOfButtons() {
