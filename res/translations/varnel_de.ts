@@ -341,55 +341,55 @@ und internationalem Recht.</translation>
     </message>
     <message>
         <source>Harmonic Ma&amp;jor</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmonisch D&amp;ur</translation>
     </message>
     <message>
         <source>Major &amp;Pentatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur-&amp;Pentatonik</translation>
     </message>
     <message>
         <source>Minor Pe&amp;ntatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Moll-Pe&amp;ntatonik</translation>
     </message>
     <message>
         <source>&amp;Blues</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blues</translation>
     </message>
     <message>
         <source>&amp;Whole Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ganzton</translation>
     </message>
     <message>
         <source>&amp;Diminished</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vermindert</translation>
     </message>
     <message>
         <source>&amp;CAGED</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;CAGED</translation>
     </message>
     <message>
         <source>&amp;C Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;C-Form</translation>
     </message>
     <message>
         <source>&amp;A Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A-Form</translation>
     </message>
     <message>
         <source>&amp;G Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;G-Form</translation>
     </message>
     <message>
         <source>&amp;E Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-Form</translation>
     </message>
     <message>
         <source>&amp;D Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;D-Form</translation>
     </message>
     <message>
         <source>CAGED &amp;Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>CAGED-F&amp;orm</translation>
     </message>
 </context>
 <context>
@@ -587,27 +587,27 @@ und internationalem Recht.</translation>
     </message>
     <message>
         <source>harmonic major</source>
-        <translation type="unfinished"></translation>
+        <translation>harmonisch Dur</translation>
     </message>
     <message>
         <source>major pentatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Dur-Pentatonik</translation>
     </message>
     <message>
         <source>minor pentatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Moll-Pentatonik</translation>
     </message>
     <message>
         <source>blues</source>
-        <translation type="unfinished"></translation>
+        <translation>Blues</translation>
     </message>
     <message>
         <source>whole tone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzton</translation>
     </message>
     <message>
         <source>diminished</source>
-        <translation type="unfinished"></translation>
+        <translation>vermindert</translation>
     </message>
 </context>
 <context>
@@ -726,19 +726,19 @@ und internationalem Recht.</translation>
     </message>
     <message>
         <source>bad family %1: use %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Tonleiterfamilie %1: erlaubt sind %2</translation>
     </message>
     <message>
         <source>bad positions %1: use all, 3nps, caged or window</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Positionen %1: all, 3nps, caged oder window verwenden</translation>
     </message>
     <message>
         <source>bad CAGED shape %1: use C, A, G, E or D</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige CAGED-Form %1: C, A, G, E oder D verwenden</translation>
     </message>
     <message>
         <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --caged, --positions-only, --no-positions-only, --chord-tones, --characteristic and --no-characteristic need --text or --export; the window always starts at C natural with the stored preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --caged, --positions-only, --no-positions-only, --chord-tones, --characteristic und --no-characteristic brauchen --text oder --export; das Fenster beginnt immer bei C ohne Vorzeichen mit den gespeicherten Einstellungen</translation>
     </message>
     <message>
         <source>Usage: varnel [FILE]
@@ -824,7 +824,102 @@ Every option not given keeps its stored value; none, major, standard, simple,
 Exit status: 0 success, 1 a failure to read or write (the reason is printed),
 2 a bad command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: varnel [DATEI]
+        varnel --print [DATEI]
+        varnel --text [--key K] [--style key|pattern] [MUSIKOPTIONEN] [--labels ART]
+        varnel --export DATEI.png|DATEI.svg|DATEI.pdf [--key K]
+               [--style key|pattern] [--string N] [--fret N] [--neck N]
+               [--size WxH [--fit]] [--theme light|dark] [MUSIKOPTIONEN]
+               [--labels ART] [--fret-numbers|--no-fret-numbers]
+
+Zeigt die sieben Modi einer Tonart als Griffmuster auf dem Gitarrenhals.
+
+Optionen:
+  --text             die sieben Diagramme als Text ausgeben und beenden
+  --export DATEI     das Bild in DATEI schreiben (PNG, SVG oder PDF) und beenden
+  --key K            Tonart: Buchstabe A bis G, optional mit b, #, ♭ oder ♯
+                     (Vorgabe C; den Ton H schreibt man hier B)
+  --style STIL       key: Tonart festhalten; pattern: Griffmuster festhalten
+                     (Vorgabe: die gespeicherte Einstellung; im Fenster ist
+                     jeder andere Name ein Widget-Stil von Qt)
+  --string N         Saitenabstand in Pixeln (1 bis 1000)
+  --fret N           Bundabstand in Pixeln (1 bis 1000)
+  --neck N           Abstand zwischen den Hälsen in Pixeln (1 bis 1000)
+  --size WxH         Fenstergröße, für die der Export steht (PNG und SVG:
+                     die Bildgröße)
+  --fit              die ganze Zeichnung in --size einpassen (PDF: in die Seite)
+  --theme SCHEMA     helle (light, Vorgabe) oder dunkle Farben (dark) für PNG
+                     und SVG
+  --labels ART       none, notes, degrees, intervals oder extensions in den
+                     Punkten (--text: degrees zeigt die Stufe jedes Tons, 1 bis 7;
+                     notes, intervals und extensions stehen in Spalten)
+  --fret-numbers     die markierten Bünde 3 bis 21 links vom ersten Hals
+                     nummerieren
+  --no-fret-numbers  keine Bundnummern, was auch gespeichert ist
+  --print            die Diagramme auf dem aktuellen Drucker drucken und beenden
+  -h, --help         diese Hilfe zeigen und beenden
+  -v, --version      die Version zeigen und beenden
+
+Musikoptionen:
+  --family FAMILIE   Tonleiterfamilie: major (Dur, Vorgabe), harmonic-minor
+                     (harmonisch Moll), melodic-minor (melodisch Moll),
+                     harmonic-major (harmonisch Dur; je sieben Hälse),
+                     major-pentatonic, minor-pentatonic, blues (fünf Hälse;
+                     die Blue Note in eigener Farbe, --text: &apos;b&apos;), whole-tone
+                     (Ganzton, ein Hals) oder diminished (vermindert, zwei
+                     Hälse: Halbton-Ganzton und Ganzton-Halbton)
+  --tuning STIMMUNG  standard, drop-d, dadgad, open-d, open-g, half-down,
+                     whole-down, 7-string, 8-string, bass-4, bass-5, bass-6
+                     oder 4 bis 8 Töne, tiefste Saite zuerst
+                     (&quot;D A D G B E&quot;, &quot;B0 E1 A1 D2 G2&quot;)
+  --frets N          Bünde des Instruments, 12 bis 24 (Vorgabe 22)
+  --fret-window F-L  nur die Bünde F bis L zeigen, 0 &lt;= F &lt; L &lt;= die Bünde
+                     (den Sattel nur, wenn F 0 ist); all: der ganze Hals
+                     (Vorgabe)
+  --orientation LAGE
+                     vertical (Vorgabe): die Hälse nebeneinander; horizontal:
+                     untereinander, der Sattel links, die tiefste Saite unten
+                     wie in der Tabulatur
+  --open-strings     jede leere Saite neben dem Sattel benennen und die in der
+                     Tonleiter markieren
+  --no-open-strings  keine leeren Saiten, was auch gespeichert ist
+  --positions POSITIONEN
+                     all (Vorgabe): jeder Ton der Tonleiter; 3nps: auf jedem
+                     Hals die Form mit drei Tönen pro Saite ab seinem Grundton
+                     auf der tiefsten Saite, die übrigen Töne blass (--text:
+                     &apos;.&apos;), zwei Töne pro Saite in den Tonleitern mit fünf
+                     und sechs Tönen; caged: der CAGED-Kasten um den Grundton
+                     jedes Halses; window: jeder Ton innerhalb des
+                     Bundfensters
+  --caged FORM       C (Vorgabe), A, G, E oder D: der gezeigte CAGED-Kasten
+                     (allein gegeben setzt es --positions caged)
+  --positions-only   die Töne außerhalb einer Form stattdessen ausblenden
+                     (--text: &apos;-&apos;)
+  --no-positions-only  sie blass zeichnen, was auch gespeichert ist
+  --chord-tones AKKORD
+                     none (Vorgabe), triad oder seventh: die Töne des Akkords
+                     auf dem Grundton jedes Halses aus seiner Tonleiter mit
+                     einem Ring markieren und ihn im Titel nennen (--text:
+                     &apos;*&apos;, und der Titel endet mit dem Akkordnamen)
+  --characteristic   die charakteristische Stufe jedes Modus mit einem Ring in
+                     eigener Farbe markieren (--text: &apos;!&apos;)
+  --no-characteristic  keine charakteristischen Töne, was auch gespeichert ist
+  --spelling SCHREIBUNG
+                     simple (Vorgabe): der Grundton jedes Titels mit Kreuzen,
+                     in einer b-Tonart mit Bs; scale: jeder Ton so, wie die
+                     Tonleiter der Tonart ihn schreibt
+  --left-handed      die Hälse für Linkshänder spiegeln: die höchste Saite links
+  --right-handed     die tiefste Saite links, was auch gespeichert ist
+
+Jede nicht angegebene Option behält ihren gespeicherten Wert; none, major,
+standard, simple, --frets 22, --fret-window all, --orientation vertical,
+--positions all, --chord-tones none, --right-handed, --no-fret-numbers,
+--no-open-strings, --no-positions-only und --no-characteristic stellen die
+Vorgaben her.
+
+Rückgabewert: 0 Erfolg, 1 ein Fehler beim Lesen oder Schreiben (der Grund wird
+ausgegeben), 2 eine ungültige Befehlszeile.
+</translation>
     </message>
 </context>
 <context>
@@ -1190,32 +1285,38 @@ Charakteristische Töne</translation>
     <message>
         <source>Set apart on each neck the CAGED box around its tonic
 CAGED</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf jedem Hals den CAGED-Kasten um seinen Grundton hervorheben
+CAGED</translation>
     </message>
     <message>
         <source>Show the box of the C chord shape
 C Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Kasten der C-Griffform zeigen
+C-Form</translation>
     </message>
     <message>
         <source>Show the box of the A chord shape
 A Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Kasten der A-Griffform zeigen
+A-Form</translation>
     </message>
     <message>
         <source>Show the box of the G chord shape
 G Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Kasten der G-Griffform zeigen
+G-Form</translation>
     </message>
     <message>
         <source>Show the box of the E chord shape
 E Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Kasten der E-Griffform zeigen
+E-Form</translation>
     </message>
     <message>
         <source>Show the box of the D chord shape
 D Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Kasten der D-Griffform zeigen
+D-Form</translation>
     </message>
 </context>
 <context>

@@ -341,55 +341,55 @@ national et international.</translation>
     </message>
     <message>
         <source>Harmonic Ma&amp;jor</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma&amp;jeur harmonique</translation>
     </message>
     <message>
         <source>Major &amp;Pentatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pentatonique majeure</translation>
     </message>
     <message>
         <source>Minor Pe&amp;ntatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>Pentatonique mi&amp;neure</translation>
     </message>
     <message>
         <source>&amp;Blues</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blues</translation>
     </message>
     <message>
         <source>&amp;Whole Tone</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tons entiers</translation>
     </message>
     <message>
         <source>&amp;Diminished</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diminuée</translation>
     </message>
     <message>
         <source>&amp;CAGED</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;AGED</translation>
     </message>
     <message>
         <source>&amp;C Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme &amp;C</translation>
     </message>
     <message>
         <source>&amp;A Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme &amp;A</translation>
     </message>
     <message>
         <source>&amp;G Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme &amp;G</translation>
     </message>
     <message>
         <source>&amp;E Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme &amp;E</translation>
     </message>
     <message>
         <source>&amp;D Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme &amp;D</translation>
     </message>
     <message>
         <source>CAGED &amp;Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;orme CAGED</translation>
     </message>
 </context>
 <context>
@@ -587,27 +587,27 @@ national et international.</translation>
     </message>
     <message>
         <source>harmonic major</source>
-        <translation type="unfinished"></translation>
+        <translation>majeur harmonique</translation>
     </message>
     <message>
         <source>major pentatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>pentatonique majeure</translation>
     </message>
     <message>
         <source>minor pentatonic</source>
-        <translation type="unfinished"></translation>
+        <translation>pentatonique mineure</translation>
     </message>
     <message>
         <source>blues</source>
-        <translation type="unfinished"></translation>
+        <translation>blues</translation>
     </message>
     <message>
         <source>whole tone</source>
-        <translation type="unfinished"></translation>
+        <translation>par tons entiers</translation>
     </message>
     <message>
         <source>diminished</source>
-        <translation type="unfinished"></translation>
+        <translation>diminuée</translation>
     </message>
 </context>
 <context>
@@ -726,19 +726,19 @@ national et international.</translation>
     </message>
     <message>
         <source>bad family %1: use %2</source>
-        <translation type="unfinished"></translation>
+        <translation>famille de gammes %1 incorrecte : utilisez %2</translation>
     </message>
     <message>
         <source>bad positions %1: use all, 3nps, caged or window</source>
-        <translation type="unfinished"></translation>
+        <translation>positions %1 incorrectes : utilisez all, 3nps, caged ou window</translation>
     </message>
     <message>
         <source>bad CAGED shape %1: use C, A, G, E or D</source>
-        <translation type="unfinished"></translation>
+        <translation>forme CAGED %1 incorrecte : utilisez C, A, G, E ou D</translation>
     </message>
     <message>
         <source>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --caged, --positions-only, --no-positions-only, --chord-tones, --characteristic and --no-characteristic need --text or --export; the window always starts at C natural with the stored preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --caged, --positions-only, --no-positions-only, --chord-tones, --characteristic et --no-characteristic exigent --text ou --export ; la fenêtre commence toujours en do naturel avec les préférences enregistrées</translation>
     </message>
     <message>
         <source>Usage: varnel [FILE]
@@ -824,7 +824,103 @@ Every option not given keeps its stored value; none, major, standard, simple,
 Exit status: 0 success, 1 a failure to read or write (the reason is printed),
 2 a bad command line.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : varnel [FICHIER]
+        varnel --print [FICHIER]
+        varnel --text [--key K] [--style key|pattern] [OPTIONS MUSICALES]
+               [--labels TYPE]
+        varnel --export FICHIER.png|FICHIER.svg|FICHIER.pdf [--key K]
+               [--style key|pattern] [--string N] [--fret N] [--neck N]
+               [--size WxH [--fit]] [--theme light|dark] [OPTIONS MUSICALES]
+               [--labels TYPE] [--fret-numbers|--no-fret-numbers]
+
+Montre les motifs des sept modes d&apos;une tonalité sur le manche de la guitare.
+
+Options :
+  --text             écrire les sept diagrammes en texte et quitter
+  --export FICHIER   écrire l&apos;image dans FICHIER (PNG, SVG ou PDF) et quitter
+  --key K            tonalité : lettre de A à G (C = do, D = ré...), suivie
+                     éventuellement de b, #, ♭ ou ♯ (par défaut C)
+  --style STYLE      key : tonalité fixe ; pattern : motif fixe
+                     (par défaut : la préférence enregistrée ; dans la fenêtre,
+                     tout autre nom est un style de widget de Qt)
+  --string N         écart des cordes en pixels (1 à 1000)
+  --fret N           écart des cases en pixels (1 à 1000)
+  --neck N           écart entre les manches en pixels (1 à 1000)
+  --size WxH         taille de la fenêtre que représente l&apos;export (PNG et SVG :
+                     la taille de l&apos;image)
+  --fit              ajuster tout le dessin à --size (PDF : à la page)
+  --theme THÈME      couleurs claires (light, par défaut) ou sombres (dark) pour
+                     PNG et SVG
+  --labels TYPE      none, notes, degrees, intervals ou extensions dans les
+                     points (--text : degrees montre le degré de chaque note, de
+                     1 à 7 ; notes, intervals et extensions s&apos;écrivent en colonnes)
+  --fret-numbers     numéroter les cases repérées 3 à 21 à gauche du premier
+                     manche
+  --no-fret-numbers  pas de numéros de case, quoi qu&apos;il soit enregistré
+  --print            imprimer sur l&apos;imprimante courante et quitter
+  -h, --help         afficher cette aide et quitter
+  -v, --version      afficher la version et quitter
+
+Options musicales :
+  --family FAMILLE   famille de gammes : major (majeur, par défaut),
+                     harmonic-minor (mineur harmonique), melodic-minor
+                     (mineur mélodique), harmonic-major (majeur harmonique ;
+                     sept manches chacune), major-pentatonic,
+                     minor-pentatonic, blues (cinq manches ; la blue note dans
+                     une couleur à elle, --text : &apos;b&apos;), whole-tone (par tons
+                     entiers, un manche) ou diminished (diminuée, deux manches :
+                     demi-ton-ton et ton-demi-ton)
+  --tuning ACCORDAGE
+                     standard, drop-d, dadgad, open-d, open-g, half-down,
+                     whole-down, 7-string, 8-string, bass-4, bass-5, bass-6,
+                     ou 4 à 8 notes, la plus grave d&apos;abord
+                     (&quot;D A D G B E&quot;, &quot;B0 E1 A1 D2 G2&quot;)
+  --frets N          cases de l&apos;instrument, 12 à 24 (par défaut 22)
+  --fret-window F-L  ne montrer que les cases F à L, 0 &lt;= F &lt; L &lt;= les cases
+                     (le sillet seulement si F vaut 0) ; all : tout le manche
+                     (par défaut)
+  --orientation ORIENTATION
+                     vertical (par défaut) : les manches côte à côte ;
+                     horizontal : superposés, le sillet à gauche, la corde
+                     grave en bas comme en tablature
+  --open-strings     nommer chaque corde à vide près du sillet et marquer
+                     celles de la gamme
+  --no-open-strings  pas de cordes à vide, quoi qu&apos;il soit enregistré
+  --positions POSITIONS
+                     all (par défaut) : toutes les notes de la gamme ; 3nps :
+                     sur chaque manche, la forme à trois notes par corde depuis
+                     sa tonique sur la corde grave, les autres notes pâles
+                     (--text : &apos;.&apos;), deux notes par corde dans les gammes de
+                     cinq et six notes ; caged : la boîte CAGED autour de la
+                     tonique de chaque manche ; window : toutes les notes dans
+                     la fenêtre de cases
+  --caged FORME      C (par défaut), A, G, E ou D : la boîte CAGED montrée
+                     (seule, elle donne --positions caged)
+  --positions-only   masquer plutôt les notes hors d&apos;une forme (--text : &apos;-&apos;)
+  --no-positions-only  les dessiner pâles, quoi qu&apos;il soit enregistré
+  --chord-tones ACCORD
+                     none (par défaut), triad ou seventh : entourer les notes
+                     de l&apos;accord bâti sur la tonique de chaque manche dans sa
+                     gamme et le nommer dans le titre (--text : &apos;*&apos;, et le
+                     titre finit par le nom de l&apos;accord)
+  --characteristic   entourer le degré caractéristique de chaque mode d&apos;un
+                     anneau de sa propre couleur (--text : &apos;!&apos;)
+  --no-characteristic  aucune note caractéristique, quoi qu&apos;il soit enregistré
+  --spelling ORTHOGRAPHE
+                     simple (par défaut) : la tonique de chaque titre avec des
+                     dièses, ou des bémols dans une tonalité à bémols ; scale :
+                     chaque note comme l&apos;écrit la gamme de la tonalité
+  --left-handed      inverser les manches pour gaucher : la corde aiguë à gauche
+  --right-handed     la corde grave à gauche, quoi qu&apos;il soit enregistré
+
+Toute option absente garde sa valeur enregistrée ; none, major, standard,
+simple, --frets 22, --fret-window all, --orientation vertical, --positions all,
+--chord-tones none, --right-handed, --no-fret-numbers, --no-open-strings,
+--no-positions-only et --no-characteristic rendent les valeurs par défaut.
+
+Code de sortie : 0 succès, 1 un échec de lecture ou d&apos;écriture (la raison est
+affichée), 2 une ligne de commande incorrecte.
+</translation>
     </message>
 </context>
 <context>
@@ -1190,32 +1286,38 @@ Notes caractéristiques</translation>
     <message>
         <source>Set apart on each neck the CAGED box around its tonic
 CAGED</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire ressortir sur chaque manche la boîte CAGED autour de sa tonique
+CAGED</translation>
     </message>
     <message>
         <source>Show the box of the C chord shape
 C Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer la boîte de la forme d’accord C
+Forme C</translation>
     </message>
     <message>
         <source>Show the box of the A chord shape
 A Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer la boîte de la forme d’accord A
+Forme A</translation>
     </message>
     <message>
         <source>Show the box of the G chord shape
 G Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer la boîte de la forme d’accord G
+Forme G</translation>
     </message>
     <message>
         <source>Show the box of the E chord shape
 E Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer la boîte de la forme d’accord E
+Forme E</translation>
     </message>
     <message>
         <source>Show the box of the D chord shape
 D Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer la boîte de la forme d’accord D
+Forme D</translation>
     </message>
 </context>
 <context>
