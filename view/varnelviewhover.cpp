@@ -79,6 +79,11 @@ QString CVarnelView::NoteDescription(const LayoutHit& hit) const {
     if (interval != QString::number(degree)) {
         degreeText += QStringLiteral(" (%1)").arg(interval);
     }
+    // A faint or hidden note is still a note of the scale, but not one of the shape shown.
+    if (IsOutsideShape(m_positions, ShapeOf(*this, m_positions, m_caged, hit.neck), hit.string,
+                       hit.fret)) {
+        return tr("%1, %2 of %3, outside the shape").arg(where, degreeText, NeckTitle(hit.neck));
+    }
     return tr("%1, %2 of %3").arg(where, degreeText, NeckTitle(hit.neck));
 }
 

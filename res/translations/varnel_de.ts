@@ -609,6 +609,10 @@ und internationalem Recht.</translation>
         <source>diminished</source>
         <translation>vermindert</translation>
     </message>
+    <message>
+        <source>%1, %2 of %3, outside the shape</source>
+        <translation>%1, %2 in %3, außerhalb der Form</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

@@ -609,6 +609,10 @@ national et international.</translation>
         <source>diminished</source>
         <translation>diminuée</translation>
     </message>
+    <message>
+        <source>%1, %2 of %3, outside the shape</source>
+        <translation>%1, %2 de %3, hors de la forme</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

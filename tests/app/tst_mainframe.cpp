@@ -708,19 +708,38 @@ void TestMainFrame::pointerTellsWhatIsUnderIt_data() {
     // has its middle at y = 25 + 30 f, and the strings are 20 apart.
     QTest::addColumn<QPoint>("point");
     QTest::addColumn<QString>("said");
-    QTest::newRow("a scale note") << QPoint(20, 55) << "String 6, fret 1: F2, 4th of C Ionian";
+    QTest::addColumn<QString>("options"); // stored before the window opens
+    QTest::newRow("a scale note") << QPoint(20, 55) << "String 6, fret 1: F2, 4th of C Ionian"
+                                  << "";
     QTest::newRow("an altered degree")
-        << QPoint(160, 205) << "String 5, fret 6: Eb3, 3rd (b3) of C Dorian";
+        << QPoint(160, 205) << "String 5, fret 6: Eb3, 3rd (b3) of C Dorian"
+        << "";
     QTest::newRow("a note off the scale")
-        << QPoint(22, 85) << "String 6, fret 2: F#2, not in C Ionian";
-    QTest::newRow("a title") << QPoint(25, 26) << "C Ionian: C D E F G A B";
-    QTest::newRow("nothing") << QPoint(4, 400) << "";
+        << QPoint(22, 85) << "String 6, fret 2: F#2, not in C Ionian"
+        << "";
+    QTest::newRow("a title") << QPoint(25, 26) << "C Ionian: C D E F G A B"
+                             << "";
+    QTest::newRow("nothing") << QPoint(4, 400) << ""
+                             << "";
+    // C Ionian's three-notes-per-string shape starts on fret 8 of the low E string.
+    QTest::newRow("outside the shape")
+        << QPoint(20, 55) << "String 6, fret 1: F2, 4th of C Ionian, outside the shape"
+        << "Positions=1";
+    QTest::newRow("inside the shape") << QPoint(20, 265) << "String 6, fret 8: C3, 1st of C Ionian"
+                                      << "Positions=1";
+    QTest::newRow("the blue note") << QPoint(20, 85) << "String 6, fret 2: Gb2, 5th (b5) of C Blues"
+                                   << "Family=6";
 }
 
 void TestMainFrame::pointerTellsWhatIsUnderIt() {
     QFETCH(QPoint, point);
     QFETCH(QString, said);
+    QFETCH(QString, options);
     Frame f;
+    if (!options.isEmpty()) {
+        const QStringList pair = options.split(QLatin1Char('='));
+        f.store.WriteInt(QStringLiteral("Options"), pair.at(0), pair.at(1).toInt());
+    }
     CMainFrame& frame = f.Show();
     CVarnelView& view = *frame.View();
     QSignalSpy hovered(&view, &CVarnelView::hovered);
