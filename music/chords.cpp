@@ -73,6 +73,9 @@ std::string ChordName(const CMusicModel& model, int nMode, ChordKind kind) {
 }
 
 bool IsChordTone(const CMusicModel& model, ChordKind kind, int nFret, int nString, int nMode) {
+    if (kind == ChordKind::None) {
+        return false;
+    }
     const int degree = model.GetDegree(nFret, nString, nMode);
     if (degree == 0) {
         return false;

@@ -4,16 +4,24 @@
 
 namespace {
 
-bool InScale(const CMusicModel& model, int nMode, int nMidi) {
-    // The lowest string serves for any pitch above it: only the pitch class counts; the blues
-    // scale's b5 is a passing note the walk leaves out.
-    const int fret = nMidi - model.m_nTuning.front();
-    return model.GetNoteRole(fret, 0, nMode) != 0 && !model.IsBlueNote(fret, 0, nMode);
+// The pitch classes a walk takes, as bits: asked of the model once, not at every step. The
+// lowest string serves for any pitch: only the pitch class counts. The blues scale's b5 is a
+// passing note the walk leaves out.
+unsigned WalkedPitches(const CMusicModel& model, int nMode) {
+    const int open = model.m_nTuning.front();
+    unsigned pitches = 0;
+    for (int fret = 0; fret < 12; ++fret) {
+        if (model.GetNoteRole(fret, 0, nMode) != 0 && !model.IsBlueNote(fret, 0, nMode)) {
+            pitches |= 1U << ((open + fret) % 12);
+        }
+    }
+    return pitches;
 }
 
-int NextScalePitch(const CMusicModel& model, int nMode, int nMidi) {
+int NextScalePitch(unsigned pitches, int nMidi) {
     int next = nMidi + 1;
-    while (!InScale(model, nMode, next)) {
+    // An empty set would never end the search; every scale has notes, but the guard is cheap.
+    while (pitches != 0 && ((pitches >> (next % 12)) & 1U) == 0) {
         ++next;
     }
     return next;
@@ -39,6 +47,7 @@ std::vector<PositionNote> WalkFrom(const CMusicModel& model, int nMode, int nSta
     const std::vector<int>& tuning = model.m_nTuning;
     const int strings = static_cast<int>(tuning.size());
     const int perString = model.GetNeckSteps(nMode).count >= 7 ? 3 : 2;
+    const unsigned pitches = WalkedPitches(model, nMode);
     std::vector<PositionNote> notes;
     int pitch = tuning.front() + nStartFret;
     for (int string = 0; string < strings; ++string) {
@@ -56,7 +65,7 @@ std::vector<PositionNote> WalkFrom(const CMusicModel& model, int nMode, int nSta
                 return {};
             }
             notes.push_back({string, fret});
-            pitch = NextScalePitch(model, nMode, pitch);
+            pitch = NextScalePitch(pitches, pitch);
         }
     }
     return notes;

@@ -222,6 +222,20 @@ const QImage& CPainterSurface::DotImage(int nWidth, int nHeight) {
     const double ratio = m_pPainter->device()->devicePixelRatioF();
     const auto key = std::make_tuple(pen.color().rgba(), brush.color().rgba(), nWidth, nHeight,
                                      pen.widthF(), ratio);
+    // Dots come in runs of one look.
+    if (m_pLastDot != nullptr && key == m_lastDotKey) {
+        return *m_pLastDot;
+    }
+    const QImage& image = FindDotImage(key, nWidth, nHeight, ratio);
+    m_lastDotKey = key;
+    m_pLastDot = &image;
+    return image;
+}
+
+const QImage& CPainterSurface::FindDotImage(const DotImages::key_type& key, int nWidth, int nHeight,
+                                            double ratio) {
+    const QPen& pen = m_pPainter->pen();
+    const QBrush& brush = m_pPainter->brush();
     const auto found = m_pDots->find(key);
     if (found != m_pDots->end()) {
         return found->second;
@@ -230,6 +244,7 @@ const QImage& CPainterSurface::DotImage(int nWidth, int nHeight) {
     constexpr std::size_t kMostKept = 256;
     if (m_pDots->size() >= kMostKept) {
         m_pDots->clear();
+        m_pLastDot = nullptr;
     }
     // A pixel of room around the figure, which the outline may reach into.
     QImage image(QSize(nWidth + 3, nHeight + 3) * ratio, QImage::Format_ARGB32_Premultiplied);

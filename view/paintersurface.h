@@ -41,7 +41,10 @@ public:
     void SetDeviceAligned(bool bAligned) { m_bDeviceAligned = bAligned; }
     // Dots drawn as images are taken from and kept in `pImages`, which outlives the surface, so
     // that a window's passes draw each look of dot once.
-    void ShareDotImages(DotImages* pImages) { m_pDots = pImages != nullptr ? pImages : &m_dots; }
+    void ShareDotImages(DotImages* pImages) {
+        m_pDots = pImages != nullptr ? pImages : &m_dots;
+        m_pLastDot = nullptr;
+    }
 
     CNeckColours ScreenColours() const override;
     double SetIsotropicMapping(QSize windowExtent, QSize viewportExtent) override;
@@ -87,6 +90,8 @@ private:
     // A figure drawn once into an image and then copied wherever it recurs: the same pixels as
     // drawing it there, for a fraction of the cost.
     const QImage& DotImage(int nWidth, int nHeight);
+    const QImage& FindDotImage(const DotImages::key_type& key, int nWidth, int nHeight,
+                               double ratio);
     const QImage& LabelImage(const CSurfaceRect& painterBox, const CSurfaceRect& box,
                              const QString& text, const QColor& colour, int nPixelSize,
                              TextFit fit);
@@ -114,6 +119,8 @@ private:
     std::vector<QLine> m_lines;
     DotImages m_dots;
     DotImages* m_pDots = &m_dots;
+    DotImages::key_type m_lastDotKey;
+    const QImage* m_pLastDot = nullptr; // in *m_pDots; std::map keeps it where it is
     std::map<std::tuple<QString, QRgb, int, int, int, int, int, int>, QImage> m_labels;
     // Text has a colour of its own, as on a device context; the pen keeps the line colour.
     QColor m_textColour;
