@@ -1,6 +1,7 @@
 #include "view/neckdrawing.h"
 
 #include "view/drawsurface.h"
+#include "view/modenames.h"
 #include "view/neckcolours.h"
 #include "view/paintersurface.h"
 #include "view/printframework.h"
@@ -65,10 +66,6 @@ QColor CharacteristicColour() {
     return QColor(0xd9, 0x6c, 0x00);
 }
 
-QString Latin(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 int CNeckDrawing::QueryNoteRole(int nFret, int nString, int nMode) const {
@@ -80,7 +77,11 @@ std::string CNeckDrawing::QueryRootName(int nMode) const {
 }
 
 QString CNeckDrawing::FullModeName(int nMode) const {
-    return Latin(GetModeName(nMode));
+    return TranslatedModeName(GetModeName(nMode));
+}
+
+QString CNeckDrawing::ShortModeName(int nMode) const {
+    return TranslatedModeName(GetShortModeName(nMode));
 }
 
 int CNeckDrawing::DotRadius() const {
@@ -93,7 +94,7 @@ int CNeckDrawing::DotRadius() const {
 }
 
 QString CNeckDrawing::TitleOf(int nMode) const {
-    const QString name = m_bShortTitles ? Latin(GetShortModeName(nMode)) : FullModeName(nMode);
+    const QString name = m_bShortTitles ? ShortModeName(nMode) : FullModeName(nMode);
     return QString::fromStdString(QueryRootName(nMode)) + QLatin1Char(' ') + name;
 }
 
@@ -142,7 +143,7 @@ CNeckDrawing::FitTitles(CDrawSurface* pDC, std::int64_t room) const {
         const bool chord = m_chordTones != ChordKind::None;
         const QString suffix = ChordSuffixOf(i);
         const QString dot = QStringLiteral(" \u00b7 ");
-        for (const QString& name : {FullModeName(i), Latin(GetShortModeName(i))}) {
+        for (const QString& name : {FullModeName(i), ShortModeName(i)}) {
             const QString measured = widestTonic + QLatin1Char(' ') + name +
                                      (chord ? dot + widestTonic + suffix : QString());
             const int percent = fittingPercent(measured);
