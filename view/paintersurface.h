@@ -106,7 +106,10 @@ private:
     // True when figures land on whole device pixels of a raster device, so images can stand in.
     bool m_bBlits = false;
     std::vector<QLine> m_lines;
-    std::map<std::tuple<QRgb, QRgb, int, int, double>, QImage> m_dots;
+    // Whether the pass is drawn smaller than one device pixel per unit: its dots are then only a
+    // few pixels wide and come out as diamonds unless smoothed.
+    bool m_bShrunk = false;
+    std::map<std::tuple<QRgb, QRgb, int, int, double, bool>, QImage> m_dots;
     std::map<std::tuple<QString, QRgb, int, int, int, int, int, int>, QImage> m_labels;
     // Text has a colour of its own, as on a device context; the pen keeps the line colour.
     QColor m_textColour;

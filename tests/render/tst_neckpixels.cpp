@@ -1,4 +1,5 @@
 // Real passes onto images: the colours where the layout puts them, and the painter handed back.
+#include "view/neckcolours.h"
 #include "view/neckdrawing.h"
 #include "view/paintersurface.h"
 #include "view/screenpass.h"
@@ -106,6 +107,84 @@ private Q_SLOTS:
             }
             QCOMPARE(runs, QList<int>(42, width));
         }
+    }
+
+    void shrunkDotsAreSmoothed_data() {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<bool>("aligned");
+        QTest::addColumn<bool>("smoothed");
+        for (const bool aligned : {true, false}) {
+            const char* how = aligned ? "aligned" : "painter-scaled";
+            QTest::addRow("25 %%, %s", how) << 0.25 << aligned << true;
+            QTest::addRow("50 %%, %s", how) << 0.5 << aligned << true;
+            QTest::addRow("90 %%, %s", how) << 0.9 << aligned << true;
+            QTest::addRow("100 %%, %s", how) << 1.0 << aligned << false;
+            QTest::addRow("200 %%, %s", how) << 2.0 << aligned << false;
+        }
+    }
+    void shrunkDotsAreSmoothed() {
+        QFETCH(double, scale);
+        QFETCH(bool, aligned);
+        QFETCH(bool, smoothed);
+        CNeckDrawing drawing;
+        const QImage image = ScaledPass(drawing, scale, aligned);
+        // Around the scale dot of F at fret 1 of the low string, logical box 14..26 x 50..62:
+        // a smoothed edge holds blends of its blue and the background, a crisp one none.
+        int blends = 0;
+        for (int y = qFloor(49 * scale); y <= qCeil(63 * scale); ++y) {
+            for (int x = qFloor(13 * scale); x <= qCeil(27 * scale); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                blends += c.red() > 0 && c.red() < kWindow.red() && c.blue() > kWindow.blue();
+            }
+        }
+        QCOMPARE(blends > 0, smoothed);
+    }
+
+    void darkPassStandsOut_data() {
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<QRect>("area");
+        QPalette grey;
+        grey.setColor(QPalette::Base, QColor(0x32, 0x32, 0x32));
+        grey.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        grey.setColor(QPalette::Link, QColor(0, 0, 255));
+        const std::pair<const char*, QPalette> palettes[] = {
+            {"program's dark palette", DarkNeckPalette()},
+            {"grey theme with classic links", grey},
+        };
+        // C Ionian, diagram 0, as on the light screen.
+        const std::pair<const char*, QRect> areas[] = {
+            {"scale dot", QRect(18, 54, 5, 5)},    {"tonic dot", QRect(38, 114, 5, 5)},
+            {"string", QRect(118, 60, 5, 5)},      {"fret line", QRect(45, 68, 5, 5)},
+            {"fret marker", QRect(68, 115, 5, 5)}, {"title", QRect(20, 20, 100, 20)},
+        };
+        for (const auto& [name, palette] : palettes) {
+            for (const auto& [element, area] : areas) {
+                QTest::addRow("%s, %s", element, name) << palette << area;
+            }
+        }
+    }
+    void darkPassStandsOut() {
+        QFETCH(QPalette, palette);
+        QFETCH(QRect, area);
+        CNeckDrawing drawing;
+        QImage image(900, 720, QImage::Format_RGB32);
+        QPainter painter(&image);
+        {
+            CPainterSurface surface(&painter, ScreenColours(palette));
+            const QRect client(0, 0, 900, 720);
+            drawing.DrawNecks(&surface, client.size(), &client, false);
+        }
+        painter.end();
+        const QColor background = image.pixelColor(890, 710);
+        QCOMPARE(background, palette.color(QPalette::Base));
+        // The element's own colour is the one in its area that stands out most.
+        double best = 1;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                best = std::max(best, ContrastRatio(image.pixelColor(x, y), background));
+            }
+        }
+        QVERIFY2(best >= 3.0, qPrintable(QString::number(best)));
     }
 
     void alignmentLeavesTheUnscaledPassAsItWas() {
