@@ -2,6 +2,7 @@
 #include "dialogs/controlid.h"
 #include "res/resource.h"
 #include "tests/support/urlrecorder.h"
+#include "view/neckcolours.h"
 
 #include <QtTest>
 
@@ -22,6 +23,53 @@ bool ShowsColour(QWidget* pWidget, const QColor& colour) {
 // What the window shows, not a fresh rendering: it changes only when the window repaints.
 QImage OnScreen(QWidget& window) {
     return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+// The colour in `image` that stands out most from `background`, as text's full-ink pixels do.
+QColor MostContrasting(const QImage& image, const QColor& background) {
+    QColor found = background;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (ContrastRatio(c, background) > ContrastRatio(found, background)) {
+                found = c;
+            }
+        }
+    }
+    return found;
+}
+
+// The least contrast from `background` along the outline of an icon laid on it: the covered
+// pixels beside uncovered ones.
+double IconOutlineContrast(const QImage& icon, const QColor& background) {
+    const auto bare = [&icon](int x, int y) {
+        return x < 0 || y < 0 || x >= icon.width() || y >= icon.height() ||
+               qAlpha(icon.pixel(x, y)) == 0;
+    };
+    double least = 21;
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            if (qAlpha(icon.pixel(x, y)) == 255 &&
+                (bare(x - 1, y) || bare(x + 1, y) || bare(x, y - 1) || bare(x, y + 1))) {
+                least = std::min(least, ContrastRatio(icon.pixelColor(x, y), background));
+            }
+        }
+    }
+    return least;
+}
+
+QPalette GtkLikeDarkPalette() {
+    // A dark desktop theme that leaves the link roles at Qt's classic blue and magenta.
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x32, 0x32, 0x32));
+    palette.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    palette.setColor(QPalette::Base, QColor(0x2a, 0x2a, 0x2a));
+    palette.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+    palette.setColor(QPalette::Button, QColor(0x3c, 0x3c, 0x3c));
+    palette.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+    palette.setColor(QPalette::Link, QColor(0, 0, 255));
+    palette.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
+    return palette;
 }
 
 const QColor kBlue(0, 0, 255);
@@ -50,6 +98,8 @@ private Q_SLOTS:
     void followedLinkStaysPurpleInTheNextBox();
     void mailLinkOpensTheSameAddressEachTime();
     void linksWithoutFlagsStillWork();
+    void everyElementStandsOutOnDarkPalettes_data();
+    void everyElementStandsOutOnDarkPalettes();
 
 private:
     CUrlRecorder m_recorder;
@@ -286,6 +336,58 @@ void TestAboutDlg::linksWithoutFlagsStillWork() {
     ClickLink(&dlg.m_wndWebLink);
     QCOMPARE(m_recorder.m_urls.size(), 1);
     QVERIFY(ShowsColour(&dlg.m_wndWebLink, kBlue));
+}
+
+void TestAboutDlg::everyElementStandsOutOnDarkPalettes_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<QString>("element");
+    const std::pair<const char*, QPalette> palettes[] = {
+        {"program's dark palette", DarkNeckPalette()},
+        {"dark theme with classic links", GtkLikeDarkPalette()},
+    };
+    for (const auto& [name, palette] : palettes) {
+        for (const char* element : {"mail link", "visited web link", "texts", "icon"}) {
+            QTest::addRow("%s, %s", element, name) << palette << QString(element);
+        }
+    }
+}
+
+void TestAboutDlg::everyElementStandsOutOnDarkPalettes() {
+    QFETCH(QPalette, palette);
+    QFETCH(QString, element);
+    bool bMail = false;
+    bool bWeb = true;
+    CAboutDlg dlg(&bMail, &bWeb);
+    dlg.setPalette(palette);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    const QColor window = palette.color(QPalette::Window);
+    QList<QLabel*> measured;
+    if (element == "mail link") {
+        measured << &dlg.m_wndMailLink;
+    } else if (element == "visited web link") {
+        measured << &dlg.m_wndWebLink;
+    } else if (element == "texts") {
+        for (QLabel* pLabel : dlg.findChildren<QLabel*>()) {
+            if (!pLabel->text().isEmpty() && qobject_cast<CStaticLink*>(pLabel) == nullptr) {
+                measured << pLabel;
+            }
+        }
+        QCOMPARE(measured.size(), 5);
+    } else {
+        QLabel* pIcon = FindControl<QLabel>(&dlg, IDR_MAINFRAME);
+        QVERIFY(pIcon != nullptr);
+        const QImage icon = pIcon->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!icon.isNull());
+        QVERIFY2(IconOutlineContrast(icon, window) >= 3.0,
+                 qPrintable(QString::number(IconOutlineContrast(icon, window))));
+        return;
+    }
+    for (QLabel* pLabel : measured) {
+        const QColor ink = MostContrasting(pLabel->grab().toImage(), window);
+        QVERIFY2(ContrastRatio(ink, window) >= 3.0,
+                 qPrintable(pLabel->text() + QLatin1Char(' ') + ink.name()));
+    }
 }
 
 QTEST_MAIN(TestAboutDlg)
