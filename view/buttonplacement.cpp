@@ -33,9 +33,19 @@ std::array<QRect, 3> PlaceAccidentalButtons(const ButtonPlacementInput& in) {
     for (const QRect& title : in.titles) {
         right = std::max(right, title.right() + 1);
     }
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        const int width = std::max(in.usual.at(i).width(), in.minimumWidths.at(i));
-        placed.at(i) = QRect(right, static_cast<int>(i) * height, width, height);
+    const int room = in.visible.width() - right;
+    if (room >= *std::max_element(in.minimumWidths.begin(), in.minimumWidths.end())) {
+        for (std::size_t i = 0; i < placed.size(); ++i) {
+            const int width =
+                std::max(in.minimumWidths.at(i), std::min(in.usual.at(i).width(), room));
+            placed.at(i) = QRect(right, static_cast<int>(i) * height, width, height);
+        }
+        return placed;
+    }
+    // No room beside or under it: along the view's lower edge, over the last frets rather than
+    // over a title.
+    for (QRect& button : placed) {
+        button.moveTop(in.visible.height() - height);
     }
     return placed;
 }

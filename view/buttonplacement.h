@@ -18,5 +18,6 @@ struct ButtonPlacementInput {
 
 // The buttons' rectangles: where they usually stand, unless one would cover a title. Then they
 // go in a row under the drawing, where a scrolled view grows to hold them; a fitted view with no
-// room left below has them one under another beside the drawing, right of every title.
+// room left below has them one under another beside the drawing, right of every title, or, with
+// no room there either, in a row along its lower edge.
 std::array<QRect, 3> PlaceAccidentalButtons(const ButtonPlacementInput& in);

@@ -54,11 +54,12 @@ void TestButtonPlacement::noButtonCoversATitle() {
     CMainFrame frame(store, printer);
     CVarnelView& view = *frame.View();
     view.OnInitialUpdate();
-    if (window.isValid()) {
-        frame.resize(window);
-    }
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    if (window.isValid()) {
+        frame.resize(window);
+        QTRY_COMPARE(frame.size(), window);
+    }
     OptionPrefs options = OptionPrefs::Of(view);
     options.horizontal = horizontal;
     options.family = family;
