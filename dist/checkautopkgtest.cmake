@@ -5,9 +5,6 @@ cmake_minimum_required(VERSION 3.25)
 
 set(_known_fields Tests Test-Command Restrictions Features Depends Tests-Directory Classes
     Architecture)
-set(_known_restrictions allow-stderr breaks-testbed build-needed flaky hint-testsuite-triggers
-    isolation-container isolation-machine needs-internet needs-reboot needs-root
-    needs-sudo rw-build-tree skip-not-installable skippable superficial)
 
 file(READ "${CONTROL}" _text)
 # Stanzas are parted by blank lines; a line starting with a blank continues the field above.
@@ -42,13 +39,6 @@ foreach(_stanza IN LISTS _stanzas)
         if(_name STREQUAL "Tests")
             string(REGEX REPLACE "[ \t,]+" ";" _names "${_value}")
             list(APPEND _tests ${_names})
-        elseif(_name STREQUAL "Restrictions")
-            string(REGEX REPLACE "[ \t,]+" ";" _restrictions "${_value}")
-            foreach(_restriction IN LISTS _restrictions)
-                if(NOT _restriction IN_LIST _known_restrictions)
-                    message(FATAL_ERROR "stanza ${_stanza_number}: unknown restriction ${_restriction}")
-                endif()
-            endforeach()
         endif()
     endforeach()
     if(("Tests" IN_LIST _fields) STREQUAL ("Test-Command" IN_LIST _fields))

@@ -1,5 +1,4 @@
 // Real passes onto images: the colours where the layout puts them, and the painter handed back.
-#include "view/neckcolours.h"
 #include "view/neckdrawing.h"
 #include "view/paintersurface.h"
 #include "view/screenpass.h"
@@ -138,53 +137,6 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(blends > 0, smoothed);
-    }
-
-    void darkPassStandsOut_data() {
-        QTest::addColumn<QPalette>("palette");
-        QTest::addColumn<QRect>("area");
-        QPalette grey;
-        grey.setColor(QPalette::Base, QColor(0x32, 0x32, 0x32));
-        grey.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
-        grey.setColor(QPalette::Link, QColor(0, 0, 255));
-        const std::pair<const char*, QPalette> palettes[] = {
-            {"program's dark palette", DarkNeckPalette()},
-            {"grey theme with classic links", grey},
-        };
-        // C Ionian, diagram 0, as on the light screen.
-        const std::pair<const char*, QRect> areas[] = {
-            {"scale dot", QRect(18, 54, 5, 5)},    {"tonic dot", QRect(38, 114, 5, 5)},
-            {"string", QRect(118, 60, 5, 5)},      {"fret line", QRect(45, 68, 5, 5)},
-            {"fret marker", QRect(68, 115, 5, 5)}, {"title", QRect(20, 20, 100, 20)},
-        };
-        for (const auto& [name, palette] : palettes) {
-            for (const auto& [element, area] : areas) {
-                QTest::addRow("%s, %s", element, name) << palette << area;
-            }
-        }
-    }
-    void darkPassStandsOut() {
-        QFETCH(QPalette, palette);
-        QFETCH(QRect, area);
-        CNeckDrawing drawing;
-        QImage image(900, 720, QImage::Format_RGB32);
-        QPainter painter(&image);
-        {
-            CPainterSurface surface(&painter, ScreenColours(palette));
-            const QRect client(0, 0, 900, 720);
-            drawing.DrawNecks(&surface, client.size(), &client, false);
-        }
-        painter.end();
-        const QColor background = image.pixelColor(890, 710);
-        QCOMPARE(background, palette.color(QPalette::Base));
-        // The element's own colour is the one in its area that stands out most.
-        double best = 1;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                best = std::max(best, ContrastRatio(image.pixelColor(x, y), background));
-            }
-        }
-        QVERIFY2(best >= 3.0, qPrintable(QString::number(best)));
     }
 
     void alignmentLeavesTheUnscaledPassAsItWas() {

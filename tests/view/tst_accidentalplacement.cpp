@@ -21,19 +21,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fitted");
         QTest::addColumn<QRect>("flat");
         QTest::addColumn<QRect>("sharp");
-        const QRect below(10, 20, 100, 15);
         const QRect under(10, 10, 100, 10);
-        QTest::newRow("title below the band: usual place")
-            << below << QSize(400, 300) << QSize(800, 600) << false << kUsual[0] << kUsual[2];
         QTest::newRow("title touching the band's foot: usual place")
             << QRect(10, 20, 300, 1) << QSize(400, 300) << QSize(400, 300) << true << kUsual[0]
             << kUsual[2];
-        QTest::newRow("scrolled: under the drawing, however little room")
-            << under << QSize(400, 300) << QSize(400, 300) << false << QRect(40, 300, 100, 20)
-            << QRect(280, 300, 100, 20);
-        QTest::newRow("fitted, room below: under the drawing")
-            << under << QSize(400, 300) << QSize(400, 320) << true << QRect(40, 300, 100, 20)
-            << QRect(280, 300, 100, 20);
         QTest::newRow("fitted, a pixel short below, room beside: one under another")
             << under << QSize(400, 300) << QSize(500, 319) << true << QRect(400, 0, 100, 20)
             << QRect(400, 40, 100, 20);
