@@ -371,10 +371,13 @@ QSize CVarnelView::RequiredSize() const {
     const auto scaled = [scale](int length) {
         return ClampToWidgetRange(static_cast<long long>(std::ceil(length * scale)));
     };
+    const QSize required =
+        visible.expandedTo(QSize(scaled(drawing.width()), scaled(drawing.height())));
     // Buttons moved under the drawing get room of their own there.
-    const QRect buttons = m_rectButtons.isValid() ? m_rectButtons : QRect(0, 0, 1, 1);
-    return visible.expandedTo(QSize(scaled(drawing.width()), scaled(drawing.height())))
-        .expandedTo(QSize(buttons.right() + 1, buttons.bottom() + 1));
+    if (m_rectButtons.isValid() && m_rectButtons.top() > 0) {
+        return required.expandedTo(QSize(m_rectButtons.right() + 1, m_rectButtons.bottom() + 1));
+    }
+    return required;
 }
 
 QSize CVarnelView::VisibleSize() const {
