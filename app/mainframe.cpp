@@ -543,7 +543,10 @@ void CMainFrame::CreateActions() {
             &CVarnelView::OnFilePrintPreview);
     // Print Setup belongs to the application, which connects it.
     AddCommand(ID_FILE_PRINT_SETUP, tr("P&rint Setup..."));
-    connect(AddCommand(ID_APP_EXIT, tr("E&xit")), &QAction::triggered, this, &QWidget::close);
+    QAction* exit = AddCommand(ID_APP_EXIT, tr("E&xit"));
+    // The desktop's own Quit keys, beside the menu's accelerator.
+    exit->setShortcut(QKeySequence::Quit);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QAction* preferences = AddCommand(ID_EDIT_PREFERENCES, tr("&Preferences\tF2"));
     preferences->setShortcut(QKeySequence(Qt::Key_F2));

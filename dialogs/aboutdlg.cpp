@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSysInfo>
 
 namespace {
 
@@ -84,8 +85,8 @@ void CAboutDlg::CreateControls() {
     AddCentredText(this, geometry, tr("Protected by national\nand international law."),
                    QRect(9, 81, 100, 29));
     AddCentredText(this, geometry,
-                   tr("A 32 bit application") + QLatin1Char('\n') + tr("by") + QLatin1Char('\n') +
-                       kAuthorName,
+                   tr("A %1 bit application").arg(QSysInfo::WordSize) + QLatin1Char('\n') +
+                       tr("by") + QLatin1Char('\n') + kAuthorName,
                    QRect(143, 33, 64, 25));
 
     SetUpLink(m_wndMailLink, geometry, IDC_MAIL_LINK, QLatin1String("IDC_MAIL_LINK"),

@@ -52,7 +52,19 @@ CPrefsDlg::CPrefsDlg(QWidget* pParent)
     , m_pGeometry(std::make_unique<CTemplateGeometry>(kTemplateSize)) {
     setWindowTitle(tr("Preferences"));
     CreateControls();
+    ApplyGeometry();
+}
+
+void CPrefsDlg::ApplyGeometry() {
     m_pGeometry->Apply(this);
+    // A tall title font pushes the group box's frame below the template's first row; the row
+    // then moves down inside it, and there is room enough before the second.
+    const int inside = m_pMetricsBox->y() + m_pMetricsBox->contentsRect().top();
+    const int below = inside - m_pStringEdit->y();
+    if (below > 0) {
+        m_pStringEdit->move(m_pStringEdit->x(), m_pStringEdit->y() + below);
+        m_pStringLabel->move(m_pStringLabel->x(), m_pStringLabel->y() + below);
+    }
 }
 
 CPrefsDlg::~CPrefsDlg() = default;
@@ -88,16 +100,21 @@ void CPrefsDlg::CreateControls() {
     geometry.Place(pCancel, QRect(135, 175, 50, 14));
     connect(pCancel, &QPushButton::clicked, this, &CPrefsDlg::reject);
 
-    AddLabel(this, geometry, tr("String spacing (pixels)"), QRect(45, 17, 115, 10));
-    AddLabel(this, geometry, tr("Fret spacing (pixels)"), QRect(45, 42, 115, 10));
+    // Alt and the underlined letter reach each spacing box from anywhere in the dialog.
+    m_pStringLabel =
+        AddLabel(this, geometry, tr("&String spacing (pixels)"), QRect(45, 17, 115, 10));
+    m_pStringLabel->setBuddy(m_pStringEdit);
+    AddLabel(this, geometry, tr("&Fret spacing (pixels)"), QRect(45, 42, 115, 10))
+        ->setBuddy(m_pFretEdit);
     AddLabel(this, geometry, tr("(Fret spacing = 1.5 * String spacing works well)"),
              QRect(21, 61, 154, 10));
-    AddLabel(this, geometry, tr("Neck spacing (pixels)"), QRect(45, 79, 115, 10));
+    AddLabel(this, geometry, tr("&Neck spacing (pixels)"), QRect(45, 79, 115, 10))
+        ->setBuddy(m_pNeckEdit);
     AddLabel(this, geometry, tr("(Neck spacing = String spacing works well)"),
              QRect(21, 98, 149, 10));
 
     AddGroupBox(this, geometry, tr("Style"), QRect(5, 120, 180, 45));
-    AddGroupBox(this, geometry, tr("Drawing Metrics"), QRect(5, 5, 180, 110));
+    m_pMetricsBox = AddGroupBox(this, geometry, tr("Drawing Metrics"), QRect(5, 5, 180, 110));
 
     QWidget::setTabOrder(m_pStringEdit, m_pFretEdit);
     QWidget::setTabOrder(m_pFretEdit, m_pNeckEdit);
@@ -120,7 +137,7 @@ void CPrefsDlg::showEvent(QShowEvent* pEvent) {
 void CPrefsDlg::changeEvent(QEvent* pEvent) {
     QDialog::changeEvent(pEvent);
     if (pEvent->type() == QEvent::FontChange) {
-        m_pGeometry->Apply(this);
+        ApplyGeometry();
     }
 }
 

@@ -8,6 +8,8 @@
 
 class CTemplateGeometry;
 class QButtonGroup;
+class QGroupBox;
+class QLabel;
 class QLineEdit;
 
 // Carries the neck view's four drawing settings for one edit. The caller fills the members and
@@ -42,6 +44,7 @@ protected:
 
 private:
     void CreateControls();
+    void ApplyGeometry();
     void LoadControls();
     void SetStyleChoice(int nChoice);
     // The value of one spacing box, or nothing after the refusal has been reported.
@@ -49,6 +52,8 @@ private:
     void Refuse(QLineEdit* pEdit, const QString& strMessage);
 
     QLineEdit* m_pStringEdit = nullptr;
+    QLabel* m_pStringLabel = nullptr;
+    QGroupBox* m_pMetricsBox = nullptr;
     QLineEdit* m_pFretEdit = nullptr;
     QLineEdit* m_pNeckEdit = nullptr;
     QButtonGroup* m_pStyleGroup = nullptr;

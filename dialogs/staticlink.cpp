@@ -1,5 +1,6 @@
 #include "dialogs/staticlink.h"
 
+#include "dialogs/linkcolours.h"
 #include "dialogs/trace.h"
 #include "res/images.h"
 
@@ -127,7 +128,9 @@ void CStaticLink::paintEvent(QPaintEvent* pEvent) {
     // No background is filled, so the dialog shows through behind the text.
     QPainter painter(this);
     painter.setFont(*m_fontUnderline);
-    painter.setPen(IsVisited() ? m_crVisited : m_crNormal);
+    // A dark desktop gets its own link colours: the classic blue can hardly be read on it.
+    const LinkColours colours = LinkColoursFor(palette(), m_crNormal, m_crVisited);
+    painter.setPen(IsVisited() ? colours.visited : colours.normal);
     const int nFlags =
         static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment()).toInt());
     // Some styles fill the focus frame, so it goes beneath the text to keep the link's colours.

@@ -13,10 +13,11 @@
 // is a mail address and opens as a "mailto:" target.
 inline constexpr char kAuthorMailboxPrefix[] = "author@";
 
-// A label that opens its own text as a link: underlined, blue until followed and purple after,
-// a hand cursor while the pointer is over it. Tab reaches it, and Enter, Return or Space open it
-// as a click does. The visited state belongs to the owner, who points m_pVisited at a flag that
-// outlives the link before the link is first shown.
+// A label that opens its own text as a link: underlined, blue until followed and purple after (on
+// a dark palette the palette's own link colours, made readable), a hand cursor while the pointer
+// is over it. Tab reaches it, and Enter, Return or Space open it as a click does. The visited
+// state belongs to the owner, who points m_pVisited at a flag that outlives the link before the
+// link is first shown.
 class CStaticLink : public QLabel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CStaticLink)

@@ -19,6 +19,8 @@ QIcon ApplicationIcon() {
     // Each size has its own drawing: a 1-pixel line cannot sit on whole pixels at 16, 32 and 48
     // at once.
     return SvgIcon({{QStringLiteral(":/images/varnel-16.svg"), QSize(16, 16)},
+                    {QStringLiteral(":/images/varnel-22.svg"), QSize(22, 22)},
+                    {QStringLiteral(":/images/varnel-24.svg"), QSize(24, 24)},
                     {QStringLiteral(":/images/varnel.svg"), QSize(32, 32)},
                     {QStringLiteral(":/images/varnel-48.svg"), QSize(48, 48)}});
 }

@@ -3,7 +3,8 @@
 #include <QCursor>
 #include <QIcon>
 
-// The application icon, drawn for 16, 32 and 48 pixels and sharp at whole multiples of those.
+// The application icon, drawn for 16, 22, 24, 32 and 48 pixels and sharp at whole multiples of
+// those; a white fingerboard behind its grid keeps it seen on dark panels.
 QIcon ApplicationIcon();
 // Toolbar button `index` (0 to 8: A to G, Preferences, Print), drawn on a 16-by-15 pixel grid
 // and rendered afresh for each size and display scale; a null icon for any other index.

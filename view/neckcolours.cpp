@@ -14,8 +14,9 @@ const QColor kTitle(0, 0, 255);
 // Dark enough to read on white (6.3:1), light enough to sit behind the black lines.
 const QColor kFretNumberGrey(96, 96, 96);
 
-// Graphics need 3:1 against what is behind them to be made out.
-constexpr double kMinimumContrast = 3.0;
+// Graphics need 3:1 against what is behind them to be made out; a lifted colour aims a hair
+// above, so that a contrast checker that rounds differently still finds 3:1.
+constexpr double kLiftedContrast = 3.05;
 // Lightness halvings: far finer than the 8-bit steps the result is rounded to.
 constexpr int kLightnessSteps = 20;
 
@@ -42,16 +43,16 @@ QColor FromHsl(float hue, float saturation, float lightness, float alpha) {
     return QColor(rgb.red(), rgb.green(), rgb.blue(), rgb.alpha());
 }
 
-bool StandsOut(const QColor& colour, const QColor& background) {
-    return ContrastRatio(colour, background) >= kMinimumContrast;
+bool StandsOutClearly(const QColor& colour, const QColor& background) {
+    return ContrastRatio(colour, background) >= kLiftedContrast;
 }
 
 // Raises the HSL lightness to the least value that stands out, so hue and saturation stay.
 QColor Legible(const QColor& colour, const QColor& background) {
-    if (StandsOut(colour, background)) {
+    if (StandsOutClearly(colour, background)) {
         return colour;
     }
-    if (!StandsOut(kWhite, background)) {
+    if (!StandsOutClearly(kWhite, background)) {
         return LabelColourOn(background);
     }
     float hue = 0;
@@ -64,7 +65,7 @@ QColor Legible(const QColor& colour, const QColor& background) {
     float high = 1;
     for (int i = 0; i < kLightnessSteps; ++i) {
         const float middle = (low + high) / 2;
-        if (StandsOut(FromHsl(hue, saturation, middle, alpha), background)) {
+        if (StandsOutClearly(FromHsl(hue, saturation, middle, alpha), background)) {
             high = middle;
         } else {
             low = middle;

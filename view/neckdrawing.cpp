@@ -1,6 +1,7 @@
 #include "view/neckdrawing.h"
 
 #include "view/drawsurface.h"
+#include "view/modenames.h"
 #include "view/neckcolours.h"
 #include "view/paintersurface.h"
 #include "view/printframework.h"
@@ -70,10 +71,6 @@ QColor BlueNoteColour() {
     return QColor(0xa4, 0x5e, 0xe0);
 }
 
-QString Latin(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 int CNeckDrawing::QueryNoteRole(int nFret, int nString, int nMode) const {
@@ -85,7 +82,11 @@ std::string CNeckDrawing::QueryRootName(int nMode) const {
 }
 
 QString CNeckDrawing::FullModeName(int nMode) const {
-    return Latin(GetModeName(nMode));
+    return TranslatedModeName(GetModeName(nMode));
+}
+
+QString CNeckDrawing::ShortModeName(int nMode) const {
+    return TranslatedModeName(GetShortModeName(nMode));
 }
 
 int CNeckDrawing::DotRadius() const {
@@ -98,7 +99,7 @@ int CNeckDrawing::DotRadius() const {
 }
 
 QString CNeckDrawing::TitleOf(int nMode) const {
-    const QString name = m_bShortTitles ? Latin(GetShortModeName(nMode)) : FullModeName(nMode);
+    const QString name = m_bShortTitles ? ShortModeName(nMode) : FullModeName(nMode);
     return QString::fromStdString(QueryRootName(nMode)) + QLatin1Char(' ') + name;
 }
 
@@ -148,7 +149,7 @@ std::vector<CNeckDrawing::FittedTitle> CNeckDrawing::FitTitles(CDrawSurface* pDC
         // A scale that skips a degree of the chord names none.
         const bool chord = !ChordName(*this, i, m_chordTones).empty();
         const QString dot = QStringLiteral(" \u00b7 ");
-        for (const QString& name : {FullModeName(i), Latin(GetShortModeName(i))}) {
+        for (const QString& name : {FullModeName(i), ShortModeName(i)}) {
             const QString measured = widestTonic + QLatin1Char(' ') + name +
                                      (chord ? dot + widestTonic + suffix : QString());
             const int percent = fittingPercent(measured);

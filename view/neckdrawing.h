@@ -100,8 +100,10 @@ public:
     // An open string's name as neck nMode spells it.
     QString OpenStringName(int nString, int nMode) const;
 
-    // The mode name of diagram nMode in the current family, in full.
+    // The mode name of diagram nMode in the current family, in full and in the short form of
+    // a narrow title, in the user's language.
     QString FullModeName(int nMode) const;
+    QString ShortModeName(int nMode) const;
 
     // The radius of the note dots: the fixed one, or with labels the largest the spacings allow.
     int DotRadius() const;

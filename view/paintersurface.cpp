@@ -74,6 +74,8 @@ double CPainterSurface::SetIsotropicMapping(QSize windowExtent, QSize viewportEx
     // lopsided unless it is smoothed.
     const double painterScale = m_bMapsItself ? ratio : m_dDeviceScale;
     m_bSmooth = m_bDeviceAligned && std::abs(painterScale - std::round(painterScale)) > 1e-6;
+    // Vector output stays as it was: its viewer smooths at whatever size it shows.
+    m_bShrunk = raster && (scale < 1.0 || m_dDeviceScale < 1.0);
     return scale;
 }
 
@@ -206,11 +208,11 @@ void CPainterSurface::Ellipse(const CSurfaceRect& logicalBox) {
         m_pPainter->drawImage(QPoint(box.left - 1, box.top - 1), DotImage(width, height));
         return;
     }
-    if (!m_bSmooth) {
+    if (!m_bSmooth && !m_bShrunk) {
         m_pPainter->drawEllipse(QRect(box.left, box.top, width, height));
         return;
     }
-    // At a fractional scale an unsmoothed dot comes out lopsided.
+    // At a fractional scale an unsmoothed dot comes out lopsided, and a shrunk one a diamond.
     m_pPainter->setRenderHint(QPainter::Antialiasing, true);
     m_pPainter->drawEllipse(QRect(box.left, box.top, width, height));
     m_pPainter->setRenderHint(QPainter::Antialiasing, false);
@@ -221,7 +223,7 @@ const QImage& CPainterSurface::DotImage(int nWidth, int nHeight) {
     const QBrush& brush = m_pPainter->brush();
     const double ratio = m_pPainter->device()->devicePixelRatioF();
     const auto key = std::make_tuple(pen.color().rgba(), brush.color().rgba(), nWidth, nHeight,
-                                     pen.widthF(), ratio);
+                                     pen.widthF(), ratio, m_bShrunk);
     // Dots come in runs of one look.
     if (m_pLastDot != nullptr && key == m_lastDotKey) {
         return *m_pLastDot;
@@ -251,6 +253,7 @@ const QImage& CPainterSurface::FindDotImage(const DotImages::key_type& key, int 
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, m_bShrunk);
     painter.setPen(pen);
     painter.setBrush(brush);
     painter.drawEllipse(QRect(1, 1, nWidth, nHeight));

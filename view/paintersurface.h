@@ -23,8 +23,9 @@ QFont PrintTitleFont();
 // mode, transform) it puts back when it is destroyed, so the painter is handed back as it came.
 class CPainterSurface final : public CDrawSurface {
 public:
-    // Dot images by pen and brush colour, size, pen width and device pixel ratio.
-    using DotImages = std::map<std::tuple<QRgb, QRgb, int, int, double, double>, QImage>;
+    // Dot images by pen and brush colour, size, pen width, device pixel ratio and whether they
+    // are smoothed.
+    using DotImages = std::map<std::tuple<QRgb, QRgb, int, int, double, double, bool>, QImage>;
 
     // The colours a screen pass draws with; paper passes bring their own.
     CPainterSurface(QPainter* pPainter, const CNeckColours& screenColours);
@@ -117,6 +118,9 @@ private:
     // True when figures land on whole device pixels of a raster device, so images can stand in.
     bool m_bBlits = false;
     std::vector<QLine> m_lines;
+    // Whether the pass is drawn smaller than one device pixel per unit: its dots are then only a
+    // few pixels wide and come out as diamonds unless smoothed.
+    bool m_bShrunk = false;
     DotImages m_dots;
     DotImages* m_pDots = &m_dots;
     DotImages::key_type m_lastDotKey;

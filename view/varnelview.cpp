@@ -4,6 +4,7 @@
 #include "settings/settingsstore.h"
 #include "settings/settingswatcher.h"
 #include "view/accidentalbutton.h"
+#include "view/buttonplacement.h"
 #include "view/neckprefs.h"
 #include "view/zoomsteps.h"
 
@@ -95,12 +96,13 @@ void CVarnelView::OnInitialUpdate() {
 void CVarnelView::PlaceButtons() {
     const std::array<CAccidentalButton*, 3> buttons{m_pFlatButton, m_pNaturalButton,
                                                     m_pSharpButton};
+    if (std::find(buttons.begin(), buttons.end(), nullptr) != buttons.end()) {
+        return;
+    }
     const double scale = ScreenScale();
+    ButtonPlacementInput placement;
     long long previousRight = std::numeric_limits<int>::min();
     for (std::size_t i = 0; i < buttons.size(); ++i) {
-        if (buttons[i] == nullptr) {
-            continue;
-        }
         long long left =
             scale == 1.0 ? m_nButtonLefts[i] : std::llround(double(m_nButtonLefts[i]) * scale);
         int width = kButtonWidth;
@@ -114,8 +116,30 @@ void CVarnelView::PlaceButtons() {
             width = static_cast<int>(
                 std::clamp<long long>(next - left, buttons[i]->sizeHint().width(), kButtonWidth));
         }
-        buttons[i]->setGeometry(ClampToWidgetRange(left), 0, width, kButtonHeight);
+        placement.usual.at(i) = QRect(ClampToWidgetRange(left), 0, width, kButtonHeight);
+        placement.minimumWidths.at(i) = buttons[i]->sizeHint().width();
         previousRight = left + width;
+    }
+    // At actual size and above every title lies below the buttons' band.
+    if (scale < 1.0) {
+        const NeckLayout& layout = CurrentLayout();
+        const int titleHeight = fontMetrics().height();
+        for (const NeckGeometry& neck : layout.Necks()) {
+            placement.titles.push_back(QRectF(neck.title.x() * scale, neck.title.y() * scale,
+                                              layout.TitleRoom() * scale, titleHeight * scale)
+                                           .toAlignedRect());
+        }
+        const QSize drawing = DrawingSize();
+        placement.drawing = QSize(static_cast<int>(std::ceil(drawing.width() * scale)),
+                                  static_cast<int>(std::ceil(drawing.height() * scale)));
+        placement.visible = VisibleSize();
+        placement.fitted = m_viewPrefs.fit;
+    }
+    const std::array<QRect, 3> placed = PlaceAccidentalButtons(placement);
+    m_rectButtons = QRect();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        buttons[i]->setGeometry(placed.at(i));
+        m_rectButtons |= placed.at(i);
     }
 }
 
@@ -185,6 +209,8 @@ void CVarnelView::MoveChecksForRule(KeyRule rule) {
 void CVarnelView::Invalidate() {
     m_sizeDrawing = QSize();
     m_layout.reset();
+    // New titles or a new drawing size may leave a moved button somewhere else.
+    PlaceButtons();
     setAccessibleDescription(TitlesText());
     update();
     Q_EMIT invalidated();
@@ -351,7 +377,13 @@ QSize CVarnelView::RequiredSize() const {
     const auto scaled = [scale](int length) {
         return ClampToWidgetRange(static_cast<long long>(std::ceil(length * scale)));
     };
-    return visible.expandedTo(QSize(scaled(drawing.width()), scaled(drawing.height())));
+    const QSize required =
+        visible.expandedTo(QSize(scaled(drawing.width()), scaled(drawing.height())));
+    // Buttons moved under the drawing get room of their own there.
+    if (m_rectButtons.isValid() && m_rectButtons.top() > 0) {
+        return required.expandedTo(QSize(m_rectButtons.right() + 1, m_rectButtons.bottom() + 1));
+    }
+    return required;
 }
 
 QSize CVarnelView::VisibleSize() const {

@@ -132,7 +132,8 @@ private:
     QString NeckTitle(int nMode) const;
     QString ScaleText(int nMode) const;
     static QString OrdinalDegree(int nDegree);
-    // The buttons sit over the first three diagrams at any scale.
+    // The buttons sit over the first three diagrams at any scale, unless there they would hide
+    // a title.
     void PlaceButtons();
     void UpdateButtonColours();
     QSize PrintedDrawingSize() const;
@@ -150,6 +151,7 @@ private:
     QSize m_sizeVisible;
     // The buttons' left edges at one pixel per unit, fixed when they are made.
     std::array<long long, 3> m_nButtonLefts{};
+    QRect m_rectButtons; // where the three buttons stand together, or nothing before they do
     mutable QSize m_sizeDrawing;                // empty until measured after a change
     mutable std::optional<NeckLayout> m_layout; // made when first asked for after a change
     QString m_strHovered;

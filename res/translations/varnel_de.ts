@@ -38,12 +38,12 @@ and international law.</source>
 und internationalem Recht.</translation>
     </message>
     <message>
-        <source>A 32 bit application</source>
-        <translation>32-Bit-Programm</translation>
-    </message>
-    <message>
         <source>by</source>
         <translation>von</translation>
+    </message>
+    <message>
+        <source>A %1 bit application</source>
+        <translation>%1-Bit-Programm</translation>
     </message>
 </context>
 <context>
@@ -415,20 +415,8 @@ und internationalem Recht.</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>String spacing (pixels)</source>
-        <translation>Saitenabstand (Pixel)</translation>
-    </message>
-    <message>
-        <source>Fret spacing (pixels)</source>
-        <translation>Bundabstand (Pixel)</translation>
-    </message>
-    <message>
         <source>(Fret spacing = 1.5 * String spacing works well)</source>
         <translation>(Gut: Bundabstand = 1,5 * Saitenabstand)</translation>
-    </message>
-    <message>
-        <source>Neck spacing (pixels)</source>
-        <translation>Halsabstand (Pixel)</translation>
     </message>
     <message>
         <source>(Neck spacing = String spacing works well)</source>
@@ -453,6 +441,18 @@ und internationalem Recht.</translation>
     <message>
         <source>Varnel</source>
         <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>&amp;String spacing (pixels)</source>
+        <translation>&amp;Saitenabstand (Pixel)</translation>
+    </message>
+    <message>
+        <source>&amp;Fret spacing (pixels)</source>
+        <translation>&amp;Bundabstand (Pixel)</translation>
+    </message>
+    <message>
+        <source>&amp;Neck spacing (pixels)</source>
+        <translation>&amp;Halsabstand (Pixel)</translation>
     </message>
 </context>
 <context>
@@ -771,7 +771,8 @@ Options:
   --labels KIND      none, notes, degrees, intervals or extensions inside the
                      dots (--text: degrees shows each note&apos;s degree 1 to 7; notes,
                      intervals and extensions print the labels in columns)
-  --fret-numbers     number the marker frets 3 to 21 left of the first neck
+  --fret-numbers     number the marker frets shown beside the first neck
+                     (below the last neck when horizontal)
   --no-fret-numbers  no fret numbers, whatever is stored
   --print            print the diagrams to the current printer and exit
   -h, --help         show this help and exit
@@ -857,8 +858,8 @@ Optionen:
   --labels ART       none, notes, degrees, intervals oder extensions in den
                      Punkten (--text: degrees zeigt die Stufe jedes Tons, 1 bis 7;
                      notes, intervals und extensions stehen in Spalten)
-  --fret-numbers     die markierten Bünde 3 bis 21 links vom ersten Hals
-                     nummerieren
+  --fret-numbers     die gezeigten markierten Bünde neben dem ersten Hals
+                     nummerieren (unter dem letzten, wenn waagerecht)
   --no-fret-numbers  keine Bundnummern, was auch gespeichert ist
   --print            die Diagramme auf dem aktuellen Drucker drucken und beenden
   -h, --help         diese Hilfe zeigen und beenden
@@ -993,6 +994,325 @@ ausgegeben), 2 eine ungültige Befehlszeile.
     <message>
         <source>cannot use the argument &quot;%1&quot;: it is not valid text in the system&apos;s encoding; rename the file</source>
         <translation>kann das Argument &quot;%1&quot; nicht verwenden: es ist kein gültiger Text in der Zeichenkodierung des Systems; benennen Sie die Datei um</translation>
+    </message>
+</context>
+<context>
+    <name>ModeNames</name>
+    <message>
+        <source>Ionian</source>
+        <translation>ionisch</translation>
+    </message>
+    <message>
+        <source>Dorian</source>
+        <translation>dorisch</translation>
+    </message>
+    <message>
+        <source>Phrygian</source>
+        <translation>phrygisch</translation>
+    </message>
+    <message>
+        <source>Lydian</source>
+        <translation>lydisch</translation>
+    </message>
+    <message>
+        <source>Mixolydian</source>
+        <translation>mixolydisch</translation>
+    </message>
+    <message>
+        <source>Aeolian</source>
+        <translation>äolisch</translation>
+    </message>
+    <message>
+        <source>Locrian</source>
+        <translation>lokrisch</translation>
+    </message>
+    <message>
+        <source>Ion</source>
+        <translation>ion</translation>
+    </message>
+    <message>
+        <source>Dor</source>
+        <translation>dor</translation>
+    </message>
+    <message>
+        <source>Phr</source>
+        <translation>phr</translation>
+    </message>
+    <message>
+        <source>Lyd</source>
+        <translation>lyd</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>mix</translation>
+    </message>
+    <message>
+        <source>Aeo</source>
+        <translation>äol</translation>
+    </message>
+    <message>
+        <source>Loc</source>
+        <translation>lok</translation>
+    </message>
+    <message>
+        <source>Harmonic Minor</source>
+        <translation>harmonisch Moll</translation>
+    </message>
+    <message>
+        <source>Locrian #6</source>
+        <translation>lokrisch #6</translation>
+    </message>
+    <message>
+        <source>Ionian #5</source>
+        <translation>ionisch #5</translation>
+    </message>
+    <message>
+        <source>Dorian #4</source>
+        <translation>dorisch #4</translation>
+    </message>
+    <message>
+        <source>Phrygian Dominant</source>
+        <translation>phrygisch-dominant</translation>
+    </message>
+    <message>
+        <source>Lydian #2</source>
+        <translation>lydisch #2</translation>
+    </message>
+    <message>
+        <source>Altered bb7</source>
+        <translation>alteriert bb7</translation>
+    </message>
+    <message>
+        <source>Harm. Min.</source>
+        <translation>harm. Moll</translation>
+    </message>
+    <message>
+        <source>Loc. #6</source>
+        <translation>lokr. #6</translation>
+    </message>
+    <message>
+        <source>Ion. #5</source>
+        <translation>ion. #5</translation>
+    </message>
+    <message>
+        <source>Dor. #4</source>
+        <translation>dor. #4</translation>
+    </message>
+    <message>
+        <source>Phryg. Dom.</source>
+        <translation>phryg. dom.</translation>
+    </message>
+    <message>
+        <source>Lyd. #2</source>
+        <translation>lyd. #2</translation>
+    </message>
+    <message>
+        <source>Alt. bb7</source>
+        <translation>alt. bb7</translation>
+    </message>
+    <message>
+        <source>Melodic Minor</source>
+        <translation>melodisch Moll</translation>
+    </message>
+    <message>
+        <source>Dorian b2</source>
+        <translation>dorisch b2</translation>
+    </message>
+    <message>
+        <source>Lydian #5</source>
+        <translation>lydisch #5</translation>
+    </message>
+    <message>
+        <source>Lydian b7</source>
+        <translation>lydisch b7</translation>
+    </message>
+    <message>
+        <source>Mixolydian b6</source>
+        <translation>mixolydisch b6</translation>
+    </message>
+    <message>
+        <source>Locrian #2</source>
+        <translation>lokrisch #2</translation>
+    </message>
+    <message>
+        <source>Altered</source>
+        <translation>alteriert</translation>
+    </message>
+    <message>
+        <source>Mel. Min.</source>
+        <translation>mel. Moll</translation>
+    </message>
+    <message>
+        <source>Dor. b2</source>
+        <translation>dor. b2</translation>
+    </message>
+    <message>
+        <source>Lyd. #5</source>
+        <translation>lyd. #5</translation>
+    </message>
+    <message>
+        <source>Lyd. b7</source>
+        <translation>lyd. b7</translation>
+    </message>
+    <message>
+        <source>Mixo. b6</source>
+        <translation>mixol. b6</translation>
+    </message>
+    <message>
+        <source>Loc. #2</source>
+        <translation>lokr. #2</translation>
+    </message>
+    <message>
+        <source>Alt.</source>
+        <translation>alt.</translation>
+    </message>
+    <message>
+        <source>Harmonic Major</source>
+        <translation>harmonisch Dur</translation>
+    </message>
+    <message>
+        <source>Dorian b5</source>
+        <translation>dorisch b5</translation>
+    </message>
+    <message>
+        <source>Phrygian b4</source>
+        <translation>phrygisch b4</translation>
+    </message>
+    <message>
+        <source>Lydian b3</source>
+        <translation>lydisch b3</translation>
+    </message>
+    <message>
+        <source>Mixolydian b2</source>
+        <translation>mixolydisch b2</translation>
+    </message>
+    <message>
+        <source>Lydian Augmented #2</source>
+        <translation>lydisch übermäßig #2</translation>
+    </message>
+    <message>
+        <source>Locrian bb7</source>
+        <translation>lokrisch bb7</translation>
+    </message>
+    <message>
+        <source>Harm. Maj.</source>
+        <translation>harm. Dur</translation>
+    </message>
+    <message>
+        <source>Dor. b5</source>
+        <translation>dor. b5</translation>
+    </message>
+    <message>
+        <source>Phr. b4</source>
+        <translation>phr. b4</translation>
+    </message>
+    <message>
+        <source>Lyd. b3</source>
+        <translation>lyd. b3</translation>
+    </message>
+    <message>
+        <source>Mix. b2</source>
+        <translation>mix. b2</translation>
+    </message>
+    <message>
+        <source>Lyd. Aug. #2</source>
+        <translation>lyd. überm. #2</translation>
+    </message>
+    <message>
+        <source>Loc. bb7</source>
+        <translation>lokr. bb7</translation>
+    </message>
+    <message>
+        <source>Major Pentatonic</source>
+        <translation>Dur-Pentatonik</translation>
+    </message>
+    <message>
+        <source>Egyptian</source>
+        <translation>ägyptisch</translation>
+    </message>
+    <message>
+        <source>Man Gong</source>
+        <translation>Man Gong</translation>
+    </message>
+    <message>
+        <source>Ritusen</source>
+        <translation>Ritusen</translation>
+    </message>
+    <message>
+        <source>Minor Pentatonic</source>
+        <translation>Moll-Pentatonik</translation>
+    </message>
+    <message>
+        <source>Maj. Pent.</source>
+        <translation>Dur-Pent.</translation>
+    </message>
+    <message>
+        <source>Egypt.</source>
+        <translation>ägypt.</translation>
+    </message>
+    <message>
+        <source>Min. Pent.</source>
+        <translation>Moll-Pent.</translation>
+    </message>
+    <message>
+        <source>Blues</source>
+        <translation>Blues</translation>
+    </message>
+    <message>
+        <source>Major Blues</source>
+        <translation>Dur-Blues</translation>
+    </message>
+    <message>
+        <source>Blues Mode 3</source>
+        <translation>Blues-Modus 3</translation>
+    </message>
+    <message>
+        <source>Blues Mode 4</source>
+        <translation>Blues-Modus 4</translation>
+    </message>
+    <message>
+        <source>Blues Mode 5</source>
+        <translation>Blues-Modus 5</translation>
+    </message>
+    <message>
+        <source>Maj. Blues</source>
+        <translation>Dur-Blues</translation>
+    </message>
+    <message>
+        <source>Blues 3</source>
+        <translation>Blues 3</translation>
+    </message>
+    <message>
+        <source>Blues 4</source>
+        <translation>Blues 4</translation>
+    </message>
+    <message>
+        <source>Blues 5</source>
+        <translation>Blues 5</translation>
+    </message>
+    <message>
+        <source>Whole Tone</source>
+        <translation>Ganzton</translation>
+    </message>
+    <message>
+        <source>Wh. Tone</source>
+        <translation>Ganzt.</translation>
+    </message>
+    <message>
+        <source>Half-Whole Diminished</source>
+        <translation>vermindert Halbton-Ganzton</translation>
+    </message>
+    <message>
+        <source>Whole-Half Diminished</source>
+        <translation>vermindert Ganzton-Halbton</translation>
+    </message>
+    <message>
+        <source>H-W Dim.</source>
+        <translation>verm. HT-GT</translation>
+    </message>
+    <message>
+        <source>W-H Dim.</source>
+        <translation>verm. GT-HT</translation>
     </message>
 </context>
 <context>

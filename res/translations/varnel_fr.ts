@@ -38,12 +38,12 @@ and international law.</source>
 national et international.</translation>
     </message>
     <message>
-        <source>A 32 bit application</source>
-        <translation>Programme 32 bits</translation>
-    </message>
-    <message>
         <source>by</source>
         <translation>par</translation>
+    </message>
+    <message>
+        <source>A %1 bit application</source>
+        <translation>Programme %1 bits</translation>
     </message>
 </context>
 <context>
@@ -415,20 +415,8 @@ national et international.</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>String spacing (pixels)</source>
-        <translation>Écart des cordes (pixels)</translation>
-    </message>
-    <message>
-        <source>Fret spacing (pixels)</source>
-        <translation>Écart des cases (pixels)</translation>
-    </message>
-    <message>
         <source>(Fret spacing = 1.5 * String spacing works well)</source>
         <translation>(Conseil&#xa0;: cases = 1,5 * cordes)</translation>
-    </message>
-    <message>
-        <source>Neck spacing (pixels)</source>
-        <translation>Écart des manches (pixels)</translation>
     </message>
     <message>
         <source>(Neck spacing = String spacing works well)</source>
@@ -453,6 +441,18 @@ national et international.</translation>
     <message>
         <source>Varnel</source>
         <translation>Varnel</translation>
+    </message>
+    <message>
+        <source>&amp;String spacing (pixels)</source>
+        <translation>Écart des &amp;cordes (pixels)</translation>
+    </message>
+    <message>
+        <source>&amp;Fret spacing (pixels)</source>
+        <translation>Écart des c&amp;ases (pixels)</translation>
+    </message>
+    <message>
+        <source>&amp;Neck spacing (pixels)</source>
+        <translation>Écart des &amp;manches (pixels)</translation>
     </message>
 </context>
 <context>
@@ -771,7 +771,8 @@ Options:
   --labels KIND      none, notes, degrees, intervals or extensions inside the
                      dots (--text: degrees shows each note&apos;s degree 1 to 7; notes,
                      intervals and extensions print the labels in columns)
-  --fret-numbers     number the marker frets 3 to 21 left of the first neck
+  --fret-numbers     number the marker frets shown beside the first neck
+                     (below the last neck when horizontal)
   --no-fret-numbers  no fret numbers, whatever is stored
   --print            print the diagrams to the current printer and exit
   -h, --help         show this help and exit
@@ -858,8 +859,8 @@ Options :
   --labels TYPE      none, notes, degrees, intervals ou extensions dans les
                      points (--text : degrees montre le degré de chaque note, de
                      1 à 7 ; notes, intervals et extensions s&apos;écrivent en colonnes)
-  --fret-numbers     numéroter les cases repérées 3 à 21 à gauche du premier
-                     manche
+  --fret-numbers     numéroter les cases repérées affichées à côté du premier
+                     manche (sous le dernier à l&apos;horizontale)
   --no-fret-numbers  pas de numéros de case, quoi qu&apos;il soit enregistré
   --print            imprimer sur l&apos;imprimante courante et quitter
   -h, --help         afficher cette aide et quitter
@@ -994,6 +995,325 @@ affichée), 2 une ligne de commande incorrecte.
     <message>
         <source>cannot use the argument &quot;%1&quot;: it is not valid text in the system&apos;s encoding; rename the file</source>
         <translation>impossible d&apos;utiliser l&apos;argument &quot;%1&quot; : ce n&apos;est pas un texte valide dans l&apos;encodage du système ; renommez le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>ModeNames</name>
+    <message>
+        <source>Ionian</source>
+        <translation>ionien</translation>
+    </message>
+    <message>
+        <source>Dorian</source>
+        <translation>dorien</translation>
+    </message>
+    <message>
+        <source>Phrygian</source>
+        <translation>phrygien</translation>
+    </message>
+    <message>
+        <source>Lydian</source>
+        <translation>lydien</translation>
+    </message>
+    <message>
+        <source>Mixolydian</source>
+        <translation>mixolydien</translation>
+    </message>
+    <message>
+        <source>Aeolian</source>
+        <translation>éolien</translation>
+    </message>
+    <message>
+        <source>Locrian</source>
+        <translation>locrien</translation>
+    </message>
+    <message>
+        <source>Ion</source>
+        <translation>ion</translation>
+    </message>
+    <message>
+        <source>Dor</source>
+        <translation>dor</translation>
+    </message>
+    <message>
+        <source>Phr</source>
+        <translation>phr</translation>
+    </message>
+    <message>
+        <source>Lyd</source>
+        <translation>lyd</translation>
+    </message>
+    <message>
+        <source>Mix</source>
+        <translation>mix</translation>
+    </message>
+    <message>
+        <source>Aeo</source>
+        <translation>éol</translation>
+    </message>
+    <message>
+        <source>Loc</source>
+        <translation>loc</translation>
+    </message>
+    <message>
+        <source>Harmonic Minor</source>
+        <translation>mineur harmonique</translation>
+    </message>
+    <message>
+        <source>Locrian #6</source>
+        <translation>locrien #6</translation>
+    </message>
+    <message>
+        <source>Ionian #5</source>
+        <translation>ionien #5</translation>
+    </message>
+    <message>
+        <source>Dorian #4</source>
+        <translation>dorien #4</translation>
+    </message>
+    <message>
+        <source>Phrygian Dominant</source>
+        <translation>phrygien dominant</translation>
+    </message>
+    <message>
+        <source>Lydian #2</source>
+        <translation>lydien #2</translation>
+    </message>
+    <message>
+        <source>Altered bb7</source>
+        <translation>altéré bb7</translation>
+    </message>
+    <message>
+        <source>Harm. Min.</source>
+        <translation>min. harm.</translation>
+    </message>
+    <message>
+        <source>Loc. #6</source>
+        <translation>locr. #6</translation>
+    </message>
+    <message>
+        <source>Ion. #5</source>
+        <translation>ion. #5</translation>
+    </message>
+    <message>
+        <source>Dor. #4</source>
+        <translation>dor. #4</translation>
+    </message>
+    <message>
+        <source>Phryg. Dom.</source>
+        <translation>phryg. dom.</translation>
+    </message>
+    <message>
+        <source>Lyd. #2</source>
+        <translation>lyd. #2</translation>
+    </message>
+    <message>
+        <source>Alt. bb7</source>
+        <translation>alt. bb7</translation>
+    </message>
+    <message>
+        <source>Melodic Minor</source>
+        <translation>mineur mélodique</translation>
+    </message>
+    <message>
+        <source>Dorian b2</source>
+        <translation>dorien b2</translation>
+    </message>
+    <message>
+        <source>Lydian #5</source>
+        <translation>lydien #5</translation>
+    </message>
+    <message>
+        <source>Lydian b7</source>
+        <translation>lydien b7</translation>
+    </message>
+    <message>
+        <source>Mixolydian b6</source>
+        <translation>mixolydien b6</translation>
+    </message>
+    <message>
+        <source>Locrian #2</source>
+        <translation>locrien #2</translation>
+    </message>
+    <message>
+        <source>Altered</source>
+        <translation>altéré</translation>
+    </message>
+    <message>
+        <source>Mel. Min.</source>
+        <translation>min. mél.</translation>
+    </message>
+    <message>
+        <source>Dor. b2</source>
+        <translation>dor. b2</translation>
+    </message>
+    <message>
+        <source>Lyd. #5</source>
+        <translation>lyd. #5</translation>
+    </message>
+    <message>
+        <source>Lyd. b7</source>
+        <translation>lyd. b7</translation>
+    </message>
+    <message>
+        <source>Mixo. b6</source>
+        <translation>mixol. b6</translation>
+    </message>
+    <message>
+        <source>Loc. #2</source>
+        <translation>locr. #2</translation>
+    </message>
+    <message>
+        <source>Alt.</source>
+        <translation>alt.</translation>
+    </message>
+    <message>
+        <source>Harmonic Major</source>
+        <translation>majeur harmonique</translation>
+    </message>
+    <message>
+        <source>Dorian b5</source>
+        <translation>dorien b5</translation>
+    </message>
+    <message>
+        <source>Phrygian b4</source>
+        <translation>phrygien b4</translation>
+    </message>
+    <message>
+        <source>Lydian b3</source>
+        <translation>lydien b3</translation>
+    </message>
+    <message>
+        <source>Mixolydian b2</source>
+        <translation>mixolydien b2</translation>
+    </message>
+    <message>
+        <source>Lydian Augmented #2</source>
+        <translation>lydien augmenté #2</translation>
+    </message>
+    <message>
+        <source>Locrian bb7</source>
+        <translation>locrien bb7</translation>
+    </message>
+    <message>
+        <source>Harm. Maj.</source>
+        <translation>maj. harm.</translation>
+    </message>
+    <message>
+        <source>Dor. b5</source>
+        <translation>dor. b5</translation>
+    </message>
+    <message>
+        <source>Phr. b4</source>
+        <translation>phr. b4</translation>
+    </message>
+    <message>
+        <source>Lyd. b3</source>
+        <translation>lyd. b3</translation>
+    </message>
+    <message>
+        <source>Mix. b2</source>
+        <translation>mix. b2</translation>
+    </message>
+    <message>
+        <source>Lyd. Aug. #2</source>
+        <translation>lyd. aug. #2</translation>
+    </message>
+    <message>
+        <source>Loc. bb7</source>
+        <translation>locr. bb7</translation>
+    </message>
+    <message>
+        <source>Major Pentatonic</source>
+        <translation>pentatonique majeure</translation>
+    </message>
+    <message>
+        <source>Egyptian</source>
+        <translation>égyptien</translation>
+    </message>
+    <message>
+        <source>Man Gong</source>
+        <translation>man gong</translation>
+    </message>
+    <message>
+        <source>Ritusen</source>
+        <translation>ritusen</translation>
+    </message>
+    <message>
+        <source>Minor Pentatonic</source>
+        <translation>pentatonique mineure</translation>
+    </message>
+    <message>
+        <source>Maj. Pent.</source>
+        <translation>pent. maj.</translation>
+    </message>
+    <message>
+        <source>Egypt.</source>
+        <translation>égypt.</translation>
+    </message>
+    <message>
+        <source>Min. Pent.</source>
+        <translation>pent. min.</translation>
+    </message>
+    <message>
+        <source>Blues</source>
+        <translation>blues</translation>
+    </message>
+    <message>
+        <source>Major Blues</source>
+        <translation>blues majeur</translation>
+    </message>
+    <message>
+        <source>Blues Mode 3</source>
+        <translation>blues mode 3</translation>
+    </message>
+    <message>
+        <source>Blues Mode 4</source>
+        <translation>blues mode 4</translation>
+    </message>
+    <message>
+        <source>Blues Mode 5</source>
+        <translation>blues mode 5</translation>
+    </message>
+    <message>
+        <source>Maj. Blues</source>
+        <translation>blues maj.</translation>
+    </message>
+    <message>
+        <source>Blues 3</source>
+        <translation>blues 3</translation>
+    </message>
+    <message>
+        <source>Blues 4</source>
+        <translation>blues 4</translation>
+    </message>
+    <message>
+        <source>Blues 5</source>
+        <translation>blues 5</translation>
+    </message>
+    <message>
+        <source>Whole Tone</source>
+        <translation>par tons</translation>
+    </message>
+    <message>
+        <source>Wh. Tone</source>
+        <translation>tons</translation>
+    </message>
+    <message>
+        <source>Half-Whole Diminished</source>
+        <translation>diminué demi-ton–ton</translation>
+    </message>
+    <message>
+        <source>Whole-Half Diminished</source>
+        <translation>diminué ton–demi-ton</translation>
+    </message>
+    <message>
+        <source>H-W Dim.</source>
+        <translation>dim. ½–1</translation>
+    </message>
+    <message>
+        <source>W-H Dim.</source>
+        <translation>dim. 1–½</translation>
     </message>
 </context>
 <context>

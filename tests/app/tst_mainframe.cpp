@@ -363,7 +363,7 @@ void TestMainFrame::menusAndCommands_data() {
     QTest::newRow("exit") << ID_APP_EXIT << "&File"
                           << "E&xit"
                           << "Quit the application; prompts to save documents"
-                          << "Exit" << QKeySequence();
+                          << "Exit" << QKeySequence(QKeySequence::Quit);
     QTest::newRow("preferences") << ID_EDIT_PREFERENCES << "&Edit"
                                  << "&Preferences\tF2"
                                  << "Preferences"

@@ -1,6 +1,8 @@
 #include "res/images.h"
+#include "view/neckcolours.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QSet>
 #include <QtTest>
 
@@ -79,6 +81,8 @@ private Q_SLOTS:
     void preferencesAndPrint();
     void applicationIcon_data();
     void applicationIcon();
+    void applicationIconStandsOutOnDarkPanels_data();
+    void applicationIconStandsOutOnDarkPanels();
     void linkHandCursor();
 };
 
@@ -203,6 +207,8 @@ void TestImages::preferencesAndPrint() {
 void TestImages::applicationIcon_data() {
     QTest::addColumn<int>("side");
     QTest::newRow("16") << 16;
+    QTest::newRow("22") << 22;
+    QTest::newRow("24") << 24;
     QTest::newRow("32") << 32;
     QTest::newRow("48") << 48;
 }
@@ -231,6 +237,53 @@ void TestImages::applicationIcon() {
         strings += longest >= side / 3 ? 1 : 0;
     }
     QCOMPARE(strings, 6);
+}
+
+void TestImages::applicationIconStandsOutOnDarkPanels_data() {
+    QTest::addColumn<int>("side");
+    QTest::addColumn<QColor>("panel");
+    const std::pair<const char*, QColor> panels[] = {
+        {"black", QColor(0, 0, 0)},
+        {"dark grey", QColor(0x32, 0x32, 0x32)},
+        {"dark palette", DarkNeckPalette().color(QPalette::Window)},
+    };
+    for (const int side : {16, 22, 24, 32, 48, 64}) {
+        for (const auto& [name, colour] : panels) {
+            QTest::addRow("%d on %s", side, name) << side << colour;
+        }
+    }
+}
+
+void TestImages::applicationIconStandsOutOnDarkPanels() {
+    QFETCH(int, side);
+    QFETCH(QColor, panel);
+
+    const QImage icon = Argb(ApplicationIcon().pixmap(QSize(side, side), 1));
+    QImage onPanel(icon.size(), QImage::Format_ARGB32);
+    onPanel.fill(panel);
+    QPainter painter(&onPanel);
+    painter.drawImage(0, 0, icon);
+    painter.end();
+    // The icon's outline, its covered pixels beside an uncovered one, is what parts it from the
+    // panel: all of it must stand 3:1 apart.
+    const auto bare = [&icon](int x, int y) {
+        return x < 0 || y < 0 || x >= icon.width() || y >= icon.height() ||
+               qAlpha(icon.pixel(x, y)) == 0;
+    };
+    int outline = 0;
+    for (int y = 0; y < icon.height(); ++y) {
+        for (int x = 0; x < icon.width(); ++x) {
+            if (qAlpha(icon.pixel(x, y)) < 255 ||
+                !(bare(x - 1, y) || bare(x + 1, y) || bare(x, y - 1) || bare(x, y + 1))) {
+                continue;
+            }
+            ++outline;
+            const QColor seen = onPanel.pixelColor(x, y);
+            QVERIFY2(ContrastRatio(seen, panel) >= 3.0,
+                     qPrintable(QStringLiteral("%1 at %2,%3").arg(seen.name()).arg(x).arg(y)));
+        }
+    }
+    QVERIFY(outline >= side);
 }
 
 void TestImages::linkHandCursor() {

@@ -2,6 +2,7 @@
 #include "dialogs/controlid.h"
 #include "res/resource.h"
 #include "tests/support/urlrecorder.h"
+#include "view/neckcolours.h"
 
 #include <QtTest>
 
@@ -22,6 +23,30 @@ bool ShowsColour(QWidget* pWidget, const QColor& colour) {
 // What the window shows, not a fresh rendering: it changes only when the window repaints.
 QImage OnScreen(QWidget& window) {
     return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+// The colour in `image` that stands out most from `background`, as text's full-ink pixels do.
+QColor MostContrasting(const QImage& image, const QColor& background) {
+    QColor found = background;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (ContrastRatio(c, background) > ContrastRatio(found, background)) {
+                found = c;
+            }
+        }
+    }
+    return found;
+}
+
+// A dark desktop theme that leaves the link roles at Qt's classic blue and magenta.
+QPalette GreyPaletteWithClassicLinks() {
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x32, 0x32, 0x32));
+    palette.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+    palette.setColor(QPalette::Link, QColor(0, 0, 255));
+    palette.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
+    return palette;
 }
 
 const QColor kBlue(0, 0, 255);
@@ -50,6 +75,8 @@ private Q_SLOTS:
     void followedLinkStaysPurpleInTheNextBox();
     void mailLinkOpensTheSameAddressEachTime();
     void linksWithoutFlagsStillWork();
+    void everyElementStandsOutOnDarkPalettes_data();
+    void everyElementStandsOutOnDarkPalettes();
 
 private:
     CUrlRecorder m_recorder;
@@ -82,7 +109,9 @@ void TestAboutDlg::showsTheProgramAndTheAuthor() {
     }
     QVERIFY(texts.contains("Varnel Version 1.0"));
     QVERIFY(texts.filter(QRegularExpression("^Copyright \\(C\\) \\d{4}$")).size() == 1);
-    QCOMPARE(texts.filter("A 32 bit application\nby\n").size(), 1);
+    // The build's own word size, whatever the machine it runs on.
+    const auto bits = static_cast<int>(sizeof(void*) * 8);
+    QCOMPARE(texts.filter(QString("A %1 bit application\nby\n").arg(bits)).size(), 1);
 
     QCOMPARE(FindControl<CStaticLink>(&dlg, IDC_MAIL_LINK), &dlg.m_wndMailLink);
     QCOMPARE(FindControl<CStaticLink>(&dlg, IDC_WEB_LINK), &dlg.m_wndWebLink);
@@ -284,6 +313,49 @@ void TestAboutDlg::linksWithoutFlagsStillWork() {
     ClickLink(&dlg.m_wndWebLink);
     QCOMPARE(m_recorder.m_urls.size(), 1);
     QVERIFY(ShowsColour(&dlg.m_wndWebLink, kBlue));
+}
+
+void TestAboutDlg::everyElementStandsOutOnDarkPalettes_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<int>("kind"); // 0 the mail link, 1 the visited web link, 2 the other texts
+    const std::pair<const char*, QPalette> palettes[] = {
+        {"program's dark palette", DarkNeckPalette()},
+        {"grey with classic links", GreyPaletteWithClassicLinks()},
+    };
+    for (const auto& [name, palette] : palettes) {
+        QTest::addRow("mail link, %s", name) << palette << 0;
+        QTest::addRow("visited web link, %s", name) << palette << 1;
+        QTest::addRow("texts, %s", name) << palette << 2;
+    }
+}
+
+// The icon is measured on dark panels with the other sizes, in tst_images.
+void TestAboutDlg::everyElementStandsOutOnDarkPalettes() {
+    QFETCH(QPalette, palette);
+    QFETCH(int, kind);
+    bool bMail = false;
+    bool bWeb = true;
+    CAboutDlg dlg(&bMail, &bWeb);
+    dlg.setPalette(palette);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QList<QLabel*> measured{&dlg.m_wndMailLink, &dlg.m_wndWebLink};
+    if (kind == 2) {
+        measured.clear();
+        for (QLabel* pLabel : dlg.findChildren<QLabel*>()) {
+            if (!pLabel->text().isEmpty() && qobject_cast<CStaticLink*>(pLabel) == nullptr) {
+                measured << pLabel;
+            }
+        }
+        QCOMPARE(measured.size(), 5);
+    } else {
+        measured = {measured.at(kind)};
+    }
+    const QColor window = palette.color(QPalette::Window);
+    for (QLabel* pLabel : measured) {
+        const QColor ink = MostContrasting(pLabel->grab().toImage(), window);
+        QVERIFY2(ContrastRatio(ink, window) >= 3.0, qPrintable(pLabel->text() + ink.name()));
+    }
 }
 
 QTEST_MAIN(TestAboutDlg)

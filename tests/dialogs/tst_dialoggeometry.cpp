@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -110,8 +111,21 @@ void TestDialogGeometry::prefsControlsSitWhereTheTemplatePutsThem() {
     CPrefsDlg dlg;
     const CDialogUnits units(dlg.font());
     QCOMPARE(dlg.size(), units.ToPixels(QSize(192, 201)));
-    QCOMPARE(FindControl<QLineEdit>(&dlg, IDC_STRING_SPACING)->geometry(),
-             units.ToPixels(QRect(15, 15, 25, 15)));
+    // The first row keeps its template place unless the group box's frame reaches below it;
+    // then it stands just inside the frame.
+    const QRect first = units.ToPixels(QRect(15, 15, 25, 15));
+    const QRect string = FindControl<QLineEdit>(&dlg, IDC_STRING_SPACING)->geometry();
+    QCOMPARE(string.x(), first.x());
+    QCOMPARE(string.size(), first.size());
+    int inside = first.y();
+    for (const QGroupBox* pBox : dlg.findChildren<QGroupBox*>()) {
+        if (pBox->geometry().contains(first.center())) {
+            inside = std::max(inside, pBox->y() + pBox->contentsRect().top());
+        }
+    }
+    QCOMPARE(string.y(), inside);
+    QCOMPARE(FindControl<QLineEdit>(&dlg, IDC_FRET_SPACING)->geometry(),
+             units.ToPixels(QRect(15, 40, 25, 15)));
     QCOMPARE(FindControl<QPushButton>(&dlg, kIdCancel)->geometry(),
              units.ToPixels(QRect(135, 175, 50, 14)));
 

@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -76,6 +77,10 @@ private Q_SLOTS:
     void closingWithoutOkChangesNothing();
     void refusalShowsAWarningBox();
     void callerRunsItModally();
+    void mnemonicsReachTheSpacings_data();
+    void mnemonicsReachTheSpacings();
+    void firstRowStaysInsideItsFrame_data();
+    void firstRowStaysInsideItsFrame();
 };
 
 void TestPrefsDlg::controlsShowTheMembers_data() {
@@ -497,4 +502,52 @@ void TestPrefsDlg::callerRunsItModally() {
 }
 
 QTEST_MAIN(TestPrefsDlg)
+void TestPrefsDlg::mnemonicsReachTheSpacings_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("id");
+    QTest::newRow("Alt+S") << int(Qt::Key_S) << IDC_STRING_SPACING;
+    QTest::newRow("Alt+F") << int(Qt::Key_F) << IDC_FRET_SPACING;
+    QTest::newRow("Alt+N") << int(Qt::Key_N) << IDC_NECK_SPACING;
+}
+
+void TestPrefsDlg::mnemonicsReachTheSpacings() {
+    QFETCH(int, key);
+    QFETCH(int, id);
+    CPrefsDlg dlg;
+    Prefill(dlg);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dlg));
+    Button(dlg, kIdCancel)->setFocus();
+    QTest::keyClick(&dlg, Qt::Key(key), Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), Edit(dlg, id));
+}
+
+void TestPrefsDlg::firstRowStaysInsideItsFrame_data() {
+    QTest::addColumn<QFont>("font");
+    for (const char* family : {"DejaVu Sans", "Liberation Sans"}) {
+        for (const int points : {8, 9, 10, 11, 12, 14}) {
+            QTest::addRow("%s %d pt", family, points) << QFont(family, points);
+        }
+    }
+}
+
+void TestPrefsDlg::firstRowStaysInsideItsFrame() {
+    QFETCH(QFont, font);
+    CPrefsDlg dlg;
+    dlg.setFont(font);
+    dlg.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+    QGroupBox* pMetrics = nullptr;
+    for (QGroupBox* pBox : dlg.findChildren<QGroupBox*>()) {
+        if (pBox->title() == QLatin1String("Drawing Metrics")) {
+            pMetrics = pBox;
+        }
+    }
+    QVERIFY(pMetrics != nullptr);
+    const QLineEdit* pString = Edit(dlg, IDC_STRING_SPACING);
+    // The frame's top edge and its title lie above where its contents may begin.
+    QVERIFY(pString->y() >= pMetrics->y() + pMetrics->contentsRect().top());
+    QVERIFY(pString->geometry().bottom() < Edit(dlg, IDC_FRET_SPACING)->y());
+}
+
 #include "tst_prefsdlg.moc"

@@ -76,6 +76,9 @@ private Q_SLOTS:
         QTest::newRow("the program's dark palette") << DarkNeckPalette() << true;
         QTest::newRow("black Base") << Palette(kBlack, kWhite, kBlue) << true;
         QTest::newRow("dark blue Base") << Palette(QColor(0, 0, 96), kWhite, kBlue) << true;
+        // A dark theme that leaves Link at Qt's classic blue.
+        QTest::newRow("grey Base, classic blue link")
+            << Palette(QColor(0x32, 0x32, 0x32), QColor(0xee, 0xee, 0xee), kBlue) << true;
         // Not even white stands 3:1 from this grey: only black is left.
         QTest::newRow("mid-grey Base") << Palette(QColor(150, 150, 150), kWhite, kBlue) << false;
     }

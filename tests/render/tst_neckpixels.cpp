@@ -126,6 +126,37 @@ private Q_SLOTS:
         }
     }
 
+    void shrunkDotsAreSmoothed_data() {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<bool>("aligned");
+        QTest::addColumn<bool>("smoothed");
+        for (const bool aligned : {true, false}) {
+            const char* how = aligned ? "aligned" : "painter-scaled";
+            QTest::addRow("25 %%, %s", how) << 0.25 << aligned << true;
+            QTest::addRow("50 %%, %s", how) << 0.5 << aligned << true;
+            QTest::addRow("90 %%, %s", how) << 0.9 << aligned << true;
+            QTest::addRow("100 %%, %s", how) << 1.0 << aligned << false;
+            QTest::addRow("200 %%, %s", how) << 2.0 << aligned << false;
+        }
+    }
+    void shrunkDotsAreSmoothed() {
+        QFETCH(double, scale);
+        QFETCH(bool, aligned);
+        QFETCH(bool, smoothed);
+        CNeckDrawing drawing;
+        const QImage image = ScaledPass(drawing, scale, aligned);
+        // Around the scale dot of F at fret 1 of the low string, logical box 14..26 x 50..62:
+        // a smoothed edge holds blends of its blue and the background, a crisp one none.
+        int blends = 0;
+        for (int y = qFloor(49 * scale); y <= qCeil(63 * scale); ++y) {
+            for (int x = qFloor(13 * scale); x <= qCeil(27 * scale); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                blends += c.red() > 0 && c.red() < kWindow.red() && c.blue() > kWindow.blue();
+            }
+        }
+        QCOMPARE(blends > 0, smoothed);
+    }
+
     void alignmentLeavesTheUnscaledPassAsItWas() {
         CNeckDrawing drawing;
         QCOMPARE(ScaledPass(drawing, 1, true), ScaledPass(drawing, 1, false));

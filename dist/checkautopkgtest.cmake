@@ -1,0 +1,70 @@
+# Checks debian/tests/control (CONTROL) as autopkgtest reads it, then runs every test it names
+# from TESTS_DIR with the program just built (in PROGRAM_DIR) first on the PATH, each in a
+# scratch folder of its own under WORK.
+cmake_minimum_required(VERSION 3.25)
+
+set(_known_fields Tests Test-Command Restrictions Features Depends Tests-Directory Classes
+    Architecture)
+
+file(READ "${CONTROL}" _text)
+# Stanzas are parted by blank lines; a line starting with a blank continues the field above.
+string(REGEX REPLACE "\n[ \t]+" " " _text "${_text}")
+string(REGEX REPLACE "\n\n+" ";" _stanzas "${_text}")
+set(_tests "")
+set(_stanza_number 0)
+foreach(_stanza IN LISTS _stanzas)
+    string(STRIP "${_stanza}" _stanza)
+    if(_stanza STREQUAL "")
+        continue()
+    endif()
+    math(EXPR _stanza_number "${_stanza_number} + 1")
+    string(REPLACE "\n" ";" _lines "${_stanza}")
+    set(_fields "")
+    foreach(_line IN LISTS _lines)
+        if(_line MATCHES "^#")
+            continue()
+        endif()
+        if(NOT _line MATCHES "^([A-Za-z-]+):[ \t]*(.*)$")
+            message(FATAL_ERROR "stanza ${_stanza_number}: not a field: \"${_line}\"")
+        endif()
+        set(_name "${CMAKE_MATCH_1}")
+        set(_value "${CMAKE_MATCH_2}")
+        if(NOT _name IN_LIST _known_fields)
+            message(FATAL_ERROR "stanza ${_stanza_number}: unknown field ${_name}")
+        endif()
+        if(_name IN_LIST _fields)
+            message(FATAL_ERROR "stanza ${_stanza_number}: ${_name} given twice")
+        endif()
+        list(APPEND _fields ${_name})
+        if(_name STREQUAL "Tests")
+            string(REGEX REPLACE "[ \t,]+" ";" _names "${_value}")
+            list(APPEND _tests ${_names})
+        endif()
+    endforeach()
+    if(("Tests" IN_LIST _fields) STREQUAL ("Test-Command" IN_LIST _fields))
+        message(FATAL_ERROR "stanza ${_stanza_number}: needs either Tests or Test-Command")
+    endif()
+endforeach()
+if(_tests STREQUAL "")
+    message(FATAL_ERROR "${CONTROL} names no test")
+endif()
+
+file(REMOVE_RECURSE "${WORK}")
+foreach(_test IN LISTS _tests)
+    set(_script "${TESTS_DIR}/${_test}")
+    execute_process(COMMAND test -x "${_script}" RESULT_VARIABLE _executable)
+    if(NOT _executable EQUAL 0)
+        message(FATAL_ERROR "${_script}: missing or not executable")
+    endif()
+    file(MAKE_DIRECTORY "${WORK}/${_test}")
+    # As autopkgtest runs them: no display, the package's program on the PATH.
+    execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+                --unset=QT_QPA_PLATFORM "PATH=${PROGRAM_DIR}:$ENV{PATH}"
+                "AUTOPKGTEST_TMP=${WORK}/${_test}" "${_script}"
+        RESULT_VARIABLE _status OUTPUT_VARIABLE _out ERROR_VARIABLE _err)
+    if(NOT _status EQUAL 0)
+        message(FATAL_ERROR "autopkgtest ${_test} failed (${_status}):\n${_out}${_err}")
+    endif()
+    message(STATUS "autopkgtest ${_test}: pass")
+endforeach()
