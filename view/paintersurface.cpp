@@ -38,6 +38,8 @@ CPainterSurface::CPainterSurface(QPainter* pPainter, const CNeckColours& screenC
 
 CPainterSurface::~CPainterSurface() {
     FlushLines();
+    m_pendingPen.reset();
+    m_pendingBrush.reset();
     m_pPainter->setPen(m_original.pen);
     m_pPainter->setBrush(m_original.brush);
     m_pPainter->setBackgroundMode(m_original.backgroundMode);
@@ -97,13 +99,34 @@ void CPainterSurface::FlushLines() {
     if (m_lines.empty()) {
         return;
     }
+    ApplyTools();
     m_pPainter->drawLines(m_lines.data(), static_cast<int>(m_lines.size()));
     m_lines.clear();
+}
+
+void CPainterSurface::ApplyTools() {
+    if (m_pendingPen) {
+        m_pPainter->setPen(*m_pendingPen);
+        m_pendingPen.reset();
+    }
+    if (m_pendingBrush) {
+        m_pPainter->setBrush(*m_pendingBrush);
+        m_pendingBrush.reset();
+    }
+}
+
+const QPen& CPainterSurface::CurrentPen() const {
+    return m_pendingPen ? *m_pendingPen : m_pPainter->pen();
+}
+
+const QBrush& CPainterSurface::CurrentBrush() const {
+    return m_pendingBrush ? *m_pendingBrush : m_pPainter->brush();
 }
 
 template <typename Draw>
 void CPainterSurface::WithLogicalMapping(Draw draw) {
     FlushLines();
+    ApplyTools();
     if (!m_bMapsItself) {
         draw();
         return;
@@ -125,12 +148,15 @@ void CPainterSurface::RestoreFont() {
 }
 
 void CPainterSurface::RememberTools() {
+    ApplyTools();
     m_remembered = {m_pPainter->pen(), m_pPainter->brush(), m_textColour,
                     m_pPainter->backgroundMode()};
 }
 
 void CPainterSurface::RestoreTools() {
     FlushLines();
+    m_pendingPen.reset();
+    m_pendingBrush.reset();
     m_pPainter->setPen(m_remembered.pen);
     m_pPainter->setBrush(m_remembered.brush);
     m_textColour = m_remembered.textColour;
@@ -165,14 +191,25 @@ const QBrush& CPainterSurface::BrushFor(const CSurfaceBrush& brush) {
 void CPainterSurface::SelectPen(const CSurfacePen& pen) {
     const QPen& made = PenFor(pen);
     // A vector device records every change of pen, so it is told each one, as it always was.
-    if (!m_bRaster || m_pPainter->pen() != made) {
+    if (!m_bRaster) {
         FlushLines();
         m_pPainter->setPen(made);
+        return;
+    }
+    // A raster painter hears of a pen only when it draws with it: dots blitted as images need
+    // only its colour, and telling the painter of every change costs more than the blit.
+    if (CurrentPen() != made) {
+        FlushLines();
+        m_pendingPen = made;
     }
 }
 
 void CPainterSurface::SelectBrush(const CSurfaceBrush& brush) {
-    m_pPainter->setBrush(BrushFor(brush));
+    if (!m_bRaster) {
+        m_pPainter->setBrush(BrushFor(brush));
+        return;
+    }
+    m_pendingBrush = BrushFor(brush);
 }
 
 void CPainterSurface::SetTextColour(const QColor& colour) {
@@ -208,6 +245,7 @@ void CPainterSurface::Ellipse(const CSurfaceRect& logicalBox) {
         m_pPainter->drawImage(QPoint(box.left - 1, box.top - 1), DotImage(width, height));
         return;
     }
+    ApplyTools();
     if (!m_bSmooth && !m_bShrunk) {
         m_pPainter->drawEllipse(QRect(box.left, box.top, width, height));
         return;
@@ -219,8 +257,8 @@ void CPainterSurface::Ellipse(const CSurfaceRect& logicalBox) {
 }
 
 const QImage& CPainterSurface::DotImage(int nWidth, int nHeight) {
-    const QPen& pen = m_pPainter->pen();
-    const QBrush& brush = m_pPainter->brush();
+    const QPen& pen = CurrentPen();
+    const QBrush& brush = CurrentBrush();
     const double ratio = m_pPainter->device()->devicePixelRatioF();
     const auto key = std::make_tuple(pen.color().rgba(), brush.color().rgba(), nWidth, nHeight,
                                      pen.widthF(), ratio, m_bShrunk);
@@ -236,8 +274,8 @@ const QImage& CPainterSurface::DotImage(int nWidth, int nHeight) {
 
 const QImage& CPainterSurface::FindDotImage(const DotImages::key_type& key, int nWidth, int nHeight,
                                             double ratio) {
-    const QPen& pen = m_pPainter->pen();
-    const QBrush& brush = m_pPainter->brush();
+    const QPen& pen = CurrentPen();
+    const QBrush& brush = CurrentBrush();
     const auto found = m_pDots->find(key);
     if (found != m_pDots->end()) {
         return found->second;

@@ -9,6 +9,7 @@
 #include <QTransform>
 
 #include <map>
+#include <optional>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -90,6 +91,9 @@ private:
     void WithLogicalMapping(Draw draw);
     // A figure drawn once into an image and then copied wherever it recurs: the same pixels as
     // drawing it there, for a fraction of the cost.
+    void ApplyTools();
+    const QPen& CurrentPen() const;
+    const QBrush& CurrentBrush() const;
     const QImage& DotImage(int nWidth, int nHeight);
     const QImage& FindDotImage(const DotImages::key_type& key, int nWidth, int nHeight,
                                double ratio);
@@ -121,6 +125,9 @@ private:
     // Whether the pass is drawn smaller than one device pixel per unit: its dots are then only a
     // few pixels wide and come out as diamonds unless smoothed.
     bool m_bShrunk = false;
+    // The pen and brush chosen since the painter last drew with them; see SelectPen.
+    std::optional<QPen> m_pendingPen;
+    std::optional<QBrush> m_pendingBrush;
     DotImages m_dots;
     DotImages* m_pDots = &m_dots;
     DotImages::key_type m_lastDotKey;
