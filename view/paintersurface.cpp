@@ -320,7 +320,23 @@ void CPainterSurface::TextOut(QPoint topLeft, const QString& text) {
 }
 
 int CPainterSurface::TextWidth(const QString& text) {
-    return QFontMetrics(m_pPainter->font(), m_pPainter->device()).horizontalAdvance(text);
+    const QFontMetrics metrics(m_pPainter->font(), m_pPainter->device());
+    if (m_pKept == nullptr) {
+        return metrics.horizontalAdvance(text);
+    }
+    // Titles are fitted at every pass, measured at several sizes each.
+    auto key = std::make_tuple(m_pPainter->font().key(), m_pPainter->device()->logicalDpiX(), text);
+    const auto found = m_pKept->textWidths.find(key);
+    if (found != m_pKept->textWidths.end()) {
+        return found->second;
+    }
+    constexpr std::size_t kMostKept = 1024;
+    if (m_pKept->textWidths.size() >= kMostKept) {
+        m_pKept->textWidths.clear();
+    }
+    const int width = metrics.horizontalAdvance(text);
+    m_pKept->textWidths.emplace(std::move(key), width);
+    return width;
 }
 
 void CPainterSurface::ScaleFont(int nPercent) {

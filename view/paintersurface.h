@@ -27,6 +27,12 @@ public:
     // Dot images by pen and brush colour, size, pen width, device pixel ratio and whether they
     // are smoothed.
     using DotImages = std::map<std::tuple<QRgb, QRgb, int, int, double, double, bool>, QImage>;
+    // What a window's passes keep from one to the next: the dot images, and the widths of
+    // texts by font, resolution and text.
+    struct Kept {
+        DotImages dots;
+        std::map<std::tuple<QString, int, QString>, int> textWidths;
+    };
 
     // The colours a screen pass draws with; paper passes bring their own.
     CPainterSurface(QPainter* pPainter, const CNeckColours& screenColours);
@@ -41,10 +47,11 @@ public:
     // larger scales), so that the picture stays even and round. Off by default: paper scales
     // every line.
     void SetDeviceAligned(bool bAligned) { m_bDeviceAligned = bAligned; }
-    // Dots drawn as images are taken from and kept in `pImages`, which outlives the surface, so
-    // that a window's passes draw each look of dot once.
-    void ShareDotImages(DotImages* pImages) {
-        m_pDots = pImages != nullptr ? pImages : &m_dots;
+    // Dot images and text widths are taken from and kept in `pKept`, which outlives the
+    // surface, so that a window's passes draw each look of dot and measure each title once.
+    void ShareKept(Kept* pKept) {
+        m_pKept = pKept;
+        m_pDots = pKept != nullptr ? &pKept->dots : &m_dots;
         m_pLastDot = nullptr;
     }
 
@@ -130,6 +137,7 @@ private:
     std::optional<QBrush> m_pendingBrush;
     DotImages m_dots;
     DotImages* m_pDots = &m_dots;
+    Kept* m_pKept = nullptr;
     DotImages::key_type m_lastDotKey;
     const QImage* m_pLastDot = nullptr; // in *m_pDots; std::map keeps it where it is
     std::map<std::tuple<QString, QRgb, int, int, int, int, int, int>, QImage> m_labels;

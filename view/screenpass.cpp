@@ -14,8 +14,7 @@ namespace {
 constexpr qint64 kMaxKeptPixels = qint64{1} << 24;
 
 void Pass(QPainter& painter, CNeckDrawing& drawing, QSize size, double scale,
-          const CNeckColours& colours, CNeckDrawing::Layers layers,
-          CPainterSurface::DotImages& dots) {
+          const CNeckColours& colours, CNeckDrawing::Layers layers, CPainterSurface::Kept& kept) {
     painter.save();
     QRect logical(QPoint(0, 0), size);
     if (scale != 1.0) {
@@ -29,7 +28,7 @@ void Pass(QPainter& painter, CNeckDrawing& drawing, QSize size, double scale,
         // The surface takes the painter's mapping as it finds it.
         CPainterSurface surface(&painter, colours);
         surface.SetDeviceAligned(true);
-        surface.ShareDotImages(&dots);
+        surface.ShareKept(&kept);
         drawing.DrawNecks(&surface, logical.size(), &logical, false, layers);
     }
     painter.restore();
@@ -59,7 +58,7 @@ void CScreenPass::Paint(QPainter& painter, CNeckDrawing& drawing, QSize size, do
     const double ratio = painter.device()->devicePixelRatioF();
     const QSize pixels = (QSizeF(size) * ratio).toSize();
     if (qint64{pixels.width()} * pixels.height() > kMaxKeptPixels || pixels.isEmpty()) {
-        Pass(painter, drawing, size, scale, colours, CNeckDrawing::Layers::All, m_dots);
+        Pass(painter, drawing, size, scale, colours, CNeckDrawing::Layers::All, m_kept);
         return;
     }
     const Key key = KeyOf(drawing, size, scale, ratio, painter.font(), colours);
@@ -69,7 +68,7 @@ void CScreenPass::Paint(QPainter& painter, CNeckDrawing& drawing, QSize size, do
         QPainter fixed(&m_image);
         fixed.setFont(painter.font());
         fixed.setRenderHints(painter.renderHints());
-        Pass(fixed, drawing, size, scale, colours, CNeckDrawing::Layers::Fixed, m_dots);
+        Pass(fixed, drawing, size, scale, colours, CNeckDrawing::Layers::Fixed, m_kept);
         fixed.end();
         m_key = key;
         m_bLayersApart = drawing.LastPassLayersApart();
@@ -77,9 +76,9 @@ void CScreenPass::Paint(QPainter& painter, CNeckDrawing& drawing, QSize size, do
     // Markers that touch dots are drawn after them in a whole pass, so only a whole pass
     // gives that picture.
     if (!m_bLayersApart) {
-        Pass(painter, drawing, size, scale, colours, CNeckDrawing::Layers::All, m_dots);
+        Pass(painter, drawing, size, scale, colours, CNeckDrawing::Layers::All, m_kept);
         return;
     }
     painter.drawImage(QPoint(0, 0), m_image);
-    Pass(painter, drawing, size, scale, colours, CNeckDrawing::Layers::KeyDependent, m_dots);
+    Pass(painter, drawing, size, scale, colours, CNeckDrawing::Layers::KeyDependent, m_kept);
 }

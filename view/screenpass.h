@@ -43,6 +43,6 @@ private:
 
     QImage m_image;
     Key m_key;
-    CPainterSurface::DotImages m_dots;
+    CPainterSurface::Kept m_kept;
     bool m_bLayersApart = false;
 };
