@@ -14,8 +14,9 @@ namespace {
 constexpr int kBeatsBetweenNecks = 2;
 constexpr int kMelodyVelocity = 100;
 constexpr int kDroneVelocity = 56;
-// The lowest note the drone drops to: below this an octave down is more rumble than tone.
-constexpr int kLowestDrone = 36;
+// The drone sounds an octave below the tonic, but no lower than a bass's low E: below it, it
+// is more rumble than tone.
+constexpr int kLowestDrone = 28;
 
 std::vector<PlayCell> ShapeAscent(const CNeckDrawing& drawing, const PositionShape& shape) {
     std::vector<PlayCell> cells;
@@ -125,9 +126,7 @@ PlayPlan PlanNecks(const CNeckDrawing& drawing, const std::vector<int>& necks,
             continue;
         }
         // Down again from the top, which sounds once.
-        for (auto it = run.rbegin() + 1; it < run.rend(); ++it) {
-            run.push_back(*it);
-        }
+        run.insert(run.end(), run.rbegin() + 1, run.rend());
         if (!plan.necks.empty()) {
             tick += kBeatsBetweenNecks * beat;
         }

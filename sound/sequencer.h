@@ -32,7 +32,8 @@ std::int64_t FrameAt(const PlayPlan& plan, std::int64_t tick);
 std::vector<SynthEvent> EventsOf(const PlayPlan& plan);
 
 // Plays plans through a synthesiser as it is asked for samples, sending each message at its
-// own frame inside the block, so timing does not depend on the block size. A plan or a stop
+// own frame inside the block, so timing does not depend on the block size (FluidSynth itself
+// starts a note on its next 64-frame step, 1.5 ms at most). A plan or a stop
 // from another thread takes effect at the start of the next block.
 class Sequencer {
 public:
