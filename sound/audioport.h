@@ -7,7 +7,6 @@
 #include <chrono>
 #include <memory>
 
-class QAudioSink;
 class QIODevice;
 class QTimer;
 
@@ -25,17 +24,6 @@ public:
 
     // False, with *pWhyNot set, when no sound can go out.
     virtual bool Start(QIODevice* pSource, QString* pWhyNot) = 0;
-};
-
-// The desktop's default audio output through Qt Multimedia, pulling 10 ms at a time.
-class DeviceAudioPort final : public AudioPort {
-public:
-    DeviceAudioPort();
-    ~DeviceAudioPort() override;
-    bool Start(QIODevice* pSource, QString* pWhyNot) override;
-
-private:
-    std::unique_ptr<QAudioSink> m_pSink;
 };
 
 // A port that plays to nowhere at the pace of a real one, a block every 10 ms, and notes when

@@ -77,12 +77,14 @@ void FluidSynthEngine::NoteOff(int nChannel, int nKey) {
 }
 
 void FluidSynthEngine::AllSoundOff() {
-    fluid_synth_all_sounds_off(m_pSynth, -1);
+    // A reset silences the reverb's tail too, which cutting the voices leaves ringing.
+    fluid_synth_system_reset(m_pSynth);
+    fluid_synth_set_gain(m_pSynth, m_gain);
 }
 
 void FluidSynthEngine::SetVolume(int nPercent) {
-    fluid_synth_set_gain(m_pSynth,
-                         static_cast<float>(kFullGain * std::clamp(nPercent, 0, 100) / 100.0));
+    m_gain = static_cast<float>(kFullGain * std::clamp(nPercent, 0, 100) / 100.0);
+    fluid_synth_set_gain(m_pSynth, m_gain);
 }
 
 void FluidSynthEngine::Render(std::span<std::int16_t> frames) {

@@ -30,6 +30,7 @@ private:
 
     _fluid_hashtable_t* m_pSettings = nullptr;
     _fluid_synth_t* m_pSynth = nullptr;
+    float m_gain = 0.0F;
     std::vector<float> m_left;
     std::vector<float> m_right;
 };

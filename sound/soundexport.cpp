@@ -1,17 +1,11 @@
 #include "sound/soundexport.h"
 
-#include "sound/fluidsynthengine.h"
 #include "sound/midifile.h"
 #include "sound/sequencer.h"
+#include "sound/soundlibrary.h"
 #include "sound/wavfile.h"
 
-#include <QCoreApplication>
-
 namespace {
-
-class SoundExportText {
-    Q_DECLARE_TR_FUNCTIONS(SoundExportText)
-};
 
 QByteArray Bytes(const std::string& text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
@@ -34,11 +28,10 @@ RenderedSound RenderSoundFile(const PlayPlan& plan, SoundFileFormat format,
     if (format == SoundFileFormat::Midi) {
         return {Bytes(MidiFileOf(plan)), {}};
     }
-    std::string error;
-    const std::unique_ptr<FluidSynthEngine> synth =
-        FluidSynthEngine::Create(soundFontPath.toStdString(), &error);
+    QString error;
+    const std::unique_ptr<NoteSynth> synth = SoundLibrary::CreateSynth(soundFontPath, &error);
     if (!synth) {
-        return {{}, SoundExportText::tr("not a SoundFont that can be read")};
+        return {{}, error};
     }
     synth->SetVolume(volumePercent);
     const std::vector<std::int16_t> samples = RenderOffline(plan, *synth, NoteSynth::kSampleRate);

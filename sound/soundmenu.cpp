@@ -2,14 +2,11 @@
 
 #include "dialogs/sounddlg.h"
 #include "settings/settingsstore.h"
-#include "sound/audioport.h"
-#include "sound/fluidsynthengine.h"
 #include "sound/soundfontlocator.h"
+#include "sound/soundlibrary.h"
 #include "view/varnelview.h"
 
 #include <QAction>
-#include <QAudioDevice>
-#include <QMediaDevices>
 #include <QMenu>
 
 namespace {
@@ -57,24 +54,26 @@ SoundSetup CSoundMenu::SystemSetup() {
             return tr("No SoundFont: install the %1 package")
                 .arg(QLatin1String(SoundFontLocator::kPackage));
         }
-        if (QMediaDevices::audioOutputs().isEmpty()) {
+        const std::optional<bool> output = SoundLibrary::HasAudioOutput();
+        if (!output) {
+            return tr("No sound module: reinstall varnel");
+        }
+        if (!*output) {
             return tr("No audio output: install and start pipewire-pulse or pulseaudio");
         }
         return QString();
     };
     setup.backend = [](const SoundPrefs& prefs) {
-        const std::string path = SoundFontLocator().Find(prefs.soundFont).toStdString();
+        const QString path = SoundFontLocator().Find(prefs.soundFont);
         SoundBackend backend;
-        backend.makeSynth = [path](QString* pWhyNot) -> std::unique_ptr<NoteSynth> {
-            std::string error;
-            std::unique_ptr<FluidSynthEngine> synth = FluidSynthEngine::Create(path, &error);
+        backend.makeSynth = [path](QString* pWhyNot) {
+            std::unique_ptr<NoteSynth> synth = SoundLibrary::CreateSynth(path, pWhyNot);
             if (!synth) {
-                *pWhyNot =
-                    tr("%1 is not a SoundFont that can be read").arg(QString::fromStdString(path));
+                *pWhyNot = tr("No sound from %1: %2").arg(path, *pWhyNot);
             }
             return synth;
         };
-        backend.makePort = [] { return std::make_unique<DeviceAudioPort>(); };
+        backend.makePort = [](QString* pWhyNot) { return SoundLibrary::CreateDevicePort(pWhyNot); };
         return backend;
     };
     return setup;

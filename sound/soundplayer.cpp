@@ -34,8 +34,8 @@ public:
         m_pSequencer = std::make_unique<Sequencer>(*m_pSynth);
         m_pStream = std::make_unique<AudioStream>(*m_pSequencer);
         m_pStream->open(QIODevice::ReadOnly);
-        m_pPort = backend.makePort();
-        if (!m_pPort->Start(m_pStream.get(), &whyNot)) {
+        m_pPort = backend.makePort(&whyNot);
+        if (!m_pPort || !m_pPort->Start(m_pStream.get(), &whyNot)) {
             m_pPort.reset();
             return whyNot;
         }

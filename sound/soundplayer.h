@@ -21,7 +21,7 @@ class QTimer;
 struct SoundBackend {
     // Null, with *pWhyNot set, when there is no synthesiser to be had.
     std::function<std::unique_ptr<NoteSynth>(QString* pWhyNot)> makeSynth;
-    std::function<std::unique_ptr<AudioPort>()> makePort;
+    std::function<std::unique_ptr<AudioPort>(QString* pWhyNot)> makePort;
 };
 
 // Plays plans for the window. Nothing is made until the first plan: then a thread of its own

@@ -63,7 +63,7 @@ SoundSetup RecordingSetup(const std::shared_ptr<SynthLog>& log, const QString& m
     setup.backend = [log](const SoundPrefs&) {
         SoundBackend backend;
         backend.makeSynth = [log](QString*) { return std::make_unique<RecordingSynth>(log); };
-        backend.makePort = [] { return std::make_unique<NullAudioPort>(); };
+        backend.makePort = [](QString*) { return std::make_unique<NullAudioPort>(); };
         return backend;
     };
     return setup;
