@@ -95,8 +95,7 @@ int RunSoundExport(const CommandLineOptions& options, SoundFileFormat format) {
     const RenderedSound sound =
         RenderSoundFile(PlanNecks(drawing, necks, prefs), format, soundFont, prefs.volumePercent);
     if (!sound.error.isEmpty()) {
-        ReportError(Export::tr("cannot write %1: SoundFont %2: %3")
-                        .arg(Quoted(path), Quoted(soundFont), sound.error));
+        ReportError(Export::tr("cannot write %1: %2").arg(Quoted(path), sound.error));
         return kWriteFailed;
     }
     if (const QString error = ReplaceFile(path, sound.bytes); !error.isEmpty()) {

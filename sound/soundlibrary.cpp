@@ -76,7 +76,8 @@ std::unique_ptr<NoteSynth> CreateSynth(const QString& soundFontPath, QString* pW
     std::unique_ptr<NoteSynth> synth(
         Module().createSynth(QFile::encodeName(soundFontPath).constData()));
     if (!synth) {
-        *pWhyNot = SoundLibraryText::tr("not a SoundFont that can be read");
+        *pWhyNot =
+            SoundLibraryText::tr("%1 is not a SoundFont that can be read").arg(soundFontPath);
     }
     return synth;
 }

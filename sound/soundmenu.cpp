@@ -69,7 +69,7 @@ SoundSetup CSoundMenu::SystemSetup() {
         backend.makeSynth = [path](QString* pWhyNot) {
             std::unique_ptr<NoteSynth> synth = SoundLibrary::CreateSynth(path, pWhyNot);
             if (!synth) {
-                *pWhyNot = tr("No sound from %1: %2").arg(path, *pWhyNot);
+                *pWhyNot = tr("No sound: %1").arg(*pWhyNot);
             }
             return synth;
         };

@@ -516,12 +516,12 @@ und internationalem Recht.</translation>
         <translation>Kein Audioausgang: installieren und starten Sie pipewire-pulse oder pulseaudio</translation>
     </message>
     <message>
-        <source>No sound from %1: %2</source>
-        <translation>Kein Klang aus %1: %2</translation>
-    </message>
-    <message>
         <source>Play Neck &amp;%1</source>
         <translation>Hals &amp;%1 spielen</translation>
+    </message>
+    <message>
+        <source>No sound: %1</source>
+        <translation>Kein Klang: %1</translation>
     </message>
 </context>
 <context>
@@ -1034,10 +1034,6 @@ ausgegeben), 2 eine ungültige Befehlszeile.
         <translation>kann %1 nicht schreiben: keine General-MIDI-SoundFont gefunden; installieren Sie das Paket %2 oder wählen Sie eine in den Klangeinstellungen</translation>
     </message>
     <message>
-        <source>cannot write %1: SoundFont %2: %3</source>
-        <translation>kann %1 nicht schreiben: SoundFont %2: %3</translation>
-    </message>
-    <message>
         <source>cannot export to %1: the file name must end in .png, .svg, .pdf, .mid or .wav</source>
         <translation>kann nicht nach %1 exportieren: der Dateiname muss auf .png, .svg, .pdf, .mid oder .wav enden</translation>
     </message>
@@ -1094,8 +1090,8 @@ ausgegeben), 2 eine ungültige Befehlszeile.
         <translation>das Klangmodul lib%1.so fehlt; installieren Sie varnel neu</translation>
     </message>
     <message>
-        <source>not a SoundFont that can be read</source>
-        <translation>keine lesbare SoundFont</translation>
+        <source>%1 is not a SoundFont that can be read</source>
+        <translation>%1 ist keine lesbare SoundFont</translation>
     </message>
 </context>
 <context>

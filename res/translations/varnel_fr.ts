@@ -516,12 +516,12 @@ national et international.</translation>
         <translation>Aucune sortie audio : installez et lancez pipewire-pulse ou pulseaudio</translation>
     </message>
     <message>
-        <source>No sound from %1: %2</source>
-        <translation>Aucun son de %1 : %2</translation>
-    </message>
-    <message>
         <source>Play Neck &amp;%1</source>
         <translation>Jouer le manche &amp;%1</translation>
+    </message>
+    <message>
+        <source>No sound: %1</source>
+        <translation>Aucun son : %1</translation>
     </message>
 </context>
 <context>
@@ -1036,10 +1036,6 @@ affichée), 2 une ligne de commande incorrecte.
         <translation>impossible d&apos;écrire %1 : aucune SoundFont General MIDI trouvée ; installez le paquet %2 ou choisissez-en une dans les réglages du son</translation>
     </message>
     <message>
-        <source>cannot write %1: SoundFont %2: %3</source>
-        <translation>impossible d&apos;écrire %1 : SoundFont %2 : %3</translation>
-    </message>
-    <message>
         <source>cannot export to %1: the file name must end in .png, .svg, .pdf, .mid or .wav</source>
         <translation>impossible d&apos;exporter vers %1 : le nom du fichier doit se terminer par .png, .svg, .pdf, .mid ou .wav</translation>
     </message>
@@ -1096,8 +1092,8 @@ affichée), 2 une ligne de commande incorrecte.
         <translation>le module de son lib%1.so manque ; réinstallez varnel</translation>
     </message>
     <message>
-        <source>not a SoundFont that can be read</source>
-        <translation>pas une SoundFont lisible</translation>
+        <source>%1 is not a SoundFont that can be read</source>
+        <translation>%1 n&apos;est pas une SoundFont lisible</translation>
     </message>
 </context>
 <context>
