@@ -5,6 +5,8 @@
 #include "app/terminaltext.h"
 
 #include "settings/decimaltext.h"
+#include "settings/soundprefs.h"
+#include "sound/soundexport.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -51,6 +53,8 @@ struct Parser {
                                   QStringLiteral("CHORD")};
     QCommandLineOption characteristic{QStringLiteral("characteristic")};
     QCommandLineOption noCharacteristic{QStringLiteral("no-characteristic")};
+    QCommandLineOption tempo{QStringLiteral("tempo"), QString(), QStringLiteral("N")};
+    QCommandLineOption neckOnly{QStringLiteral("neck-only"), QString(), QStringLiteral("N")};
     QCommandLineOption print{QStringLiteral("print")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
@@ -67,7 +71,8 @@ struct Parser {
                            openStrings, noOpenStrings,  positions,
                            caged,       positionsOnly,  noPositionsOnly,
                            chordTones,  characteristic, noCharacteristic,
-                           print,       help,           version});
+                           tempo,       neckOnly,       print,
+                           help,        version});
         AddQtOptions();
     }
 
@@ -377,6 +382,41 @@ bool CommandLineOptions::HasOverrides() const {
            fretWindow || positions || caged || positionsOnly || chordTones || characteristic;
 }
 
+// --tempo and --neck-only, which only a MIDI or WAV export has a use for. The neck is checked
+// against the number of necks once the family is known.
+bool ReadSoundOptions(const Parser& p, CommandLineOptions& opts, bool soundExport) {
+    if ((p.parser.isSet(p.tempo) || p.parser.isSet(p.neckOnly)) && !soundExport) {
+        opts.error =
+            CommandLine::tr("--tempo and --neck-only are only for --export FILE.mid or FILE.wav");
+        return false;
+    }
+    if (p.parser.isSet(p.tempo)) {
+        const QString value = p.parser.value(p.tempo);
+        opts.tempo = ParseWholeDecimalInt(value.toStdString());
+        if (!opts.tempo || *opts.tempo < SoundPrefs::kMinTempo ||
+            *opts.tempo > SoundPrefs::kMaxTempo) {
+            opts.tempo.reset();
+            opts.error = CommandLine::tr("bad tempo %1: use a whole number from %2 to %3")
+                             .arg(Quoted(value))
+                             .arg(SoundPrefs::kMinTempo)
+                             .arg(SoundPrefs::kMaxTempo);
+            return false;
+        }
+    }
+    if (p.parser.isSet(p.neckOnly)) {
+        const QString value = p.parser.value(p.neckOnly);
+        opts.neckOnly = ParseWholeDecimalInt(value.toStdString());
+        if (!opts.neckOnly || *opts.neckOnly < 1) {
+            opts.neckOnly.reset();
+            opts.error = CommandLine::tr("bad neck %1: use a whole number from 1 to the number of "
+                                         "necks")
+                             .arg(Quoted(value));
+            return false;
+        }
+    }
+    return true;
+}
+
 CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     CommandLineOptions opts;
     Parser p;
@@ -401,6 +441,11 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
     if (!ReadPictureOptions(p, opts, text || exporting)) {
         return opts;
     }
+    const bool soundExport =
+        exporting && SoundFileFormatOf(p.parser.value(p.exportFile)).has_value();
+    if (!ReadSoundOptions(p, opts, soundExport)) {
+        return opts;
+    }
     const QStringList positional = p.parser.positionalArguments();
     if (text || exporting) {
         opts.mode = text ? CommandLineOptions::Mode::Text : CommandLineOptions::Mode::Export;
@@ -418,6 +463,9 @@ CommandLineOptions ParseCommandLine(const QStringList& arguments) {
             opts.error = CommandLine::tr("--size is only for --export");
         } else if (text && (p.parser.isSet(p.fit) || p.parser.isSet(p.theme))) {
             opts.error = CommandLine::tr("--fit and --theme are only for --export");
+        } else if (soundExport &&
+                   (p.parser.isSet(p.size) || p.parser.isSet(p.fit) || p.parser.isSet(p.theme))) {
+            opts.error = CommandLine::tr("--size, --fit and --theme are only for pictures");
         } else if (exporting && p.parser.isSet(p.theme) &&
                    PictureFormatOf(p.parser.value(p.exportFile)) == PictureFormat::Pdf) {
             opts.error = CommandLine::tr("--theme is only for PNG and SVG: a PDF is the printed "
@@ -531,12 +579,21 @@ QString CommandLineHelp() {
         "              [--string N] [--fret N] [--neck N] [--size WxH [--fit]]\n"
         "              [--theme light|dark] [MUSIC OPTIONS] [--labels KIND]\n"
         "              [--fret-numbers|--no-fret-numbers]\n"
+        "       varnel --export FILE.mid|FILE.wav [--key K] [--style key|pattern]\n"
+        "              [--tempo N] [--neck-only N] [MUSIC OPTIONS]\n"
         "\n"
         "Shows the seven mode patterns of a key on the guitar neck.\n"
         "\n"
         "Options:\n"
         "  --text             print the seven diagrams as text and exit\n"
-        "  --export FILE      write the picture to FILE (PNG, SVG or PDF) and exit\n"
+        "  --export FILE      write the picture to FILE (PNG, SVG or PDF) and exit; a\n"
+        "                     .mid or .wav FILE gets what Sound > Play All plays: a\n"
+        "                     Standard MIDI File, or 16-bit 44.1 kHz stereo audio\n"
+        "                     rendered through a General MIDI SoundFont (Debian package\n"
+        "                     timgm6mb-soundfont, or the one the Sound settings name)\n"
+        "  --tempo N          beats per minute of a .mid or .wav export, 40 to 240\n"
+        "                     (default: the stored Sound settings, else 120)\n"
+        "  --neck-only N      play only neck N of a .mid or .wav export (1 the first)\n"
         "  --key K            key letter A to G with an optional b, #, \u266D or \u266F "
         "(default C)\n"
         "  --style STYLE      key: keep the key fixed; pattern: keep the pattern fixed\n"

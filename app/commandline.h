@@ -51,6 +51,9 @@ struct CommandLineOptions {
     };
     std::optional<FretWindow> fretWindow;
     QString exportFile;
+    // --export FILE.mid or FILE.wav: the tempo, and the one neck played (1 the first).
+    std::optional<int> tempo;
+    std::optional<int> neckOnly;
     std::optional<QSize> size;
     bool fit = false;       // --export: the whole drawing scaled into --size
     bool darkTheme = false; // --export: PNG and SVG in the dark screen colours

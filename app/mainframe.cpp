@@ -8,6 +8,7 @@
 #include "res/resource.h"
 #include "res/strings.h"
 #include "settings/settingsstore.h"
+#include "sound/soundmenu.h"
 #include "view/accidentalbutton.h"
 #include "view/neckscrollarea.h"
 #include "view/varnelview.h"
@@ -195,10 +196,13 @@ void CMainFrame::OnCreate() {
     m_pView = new CVarnelView(m_settings, m_printer, this);
     m_pScrollArea = new CNeckScrollArea(m_pView, this);
     setCentralWidget(m_pScrollArea);
+    m_pSound = new CSoundMenu(*m_pView, m_settings, this);
     CreateActions();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    connect(m_pSound, &CSoundMenu::message, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
     connect(m_pView, &CVarnelView::keyChanged, this, &CMainFrame::ShowChecks);
     connect(m_pView, &CVarnelView::layoutChanged, this, &CMainFrame::ShowChecks);
     connect(m_pView, &CVarnelView::hovered, this, [this](const QString& description) {
@@ -667,6 +671,7 @@ void CMainFrame::CreateMenus() {
     }
     viewMenu->addAction(Action(ID_VIEW_CHARACTERISTIC));
 
+    menuBar()->addMenu(m_pSound->Menu());
     menuBar()->addMenu(tr("&Help"))->addAction(Action(ID_APP_ABOUT));
 }
 

@@ -11,6 +11,7 @@
 #include <optional>
 
 class CNeckScrollArea;
+class CSoundMenu;
 class CVarnelView;
 class QActionGroup;
 class QPrinter;
@@ -32,6 +33,7 @@ public:
 
     QWidget* GetActiveView() const override;
     CVarnelView* View() const { return m_pView; }
+    CSoundMenu* Sound() const { return m_pSound; }
 
     // The action of a command id (ID_FILE_PRINT, ID_KEY_A, ...); null for an unknown id.
     QAction* Action(int nId) const;
@@ -89,6 +91,7 @@ private:
     QPrinter& m_printer;
     CVarnelView* m_pView = nullptr;
     CNeckScrollArea* m_pScrollArea = nullptr;
+    CSoundMenu* m_pSound = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     QStatusBar* m_wndStatusBar = nullptr;
     QMenu* m_pFileMenu = nullptr;

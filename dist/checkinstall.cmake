@@ -22,6 +22,7 @@ string(REPLACE "," ";" translations "${TRANSLATIONS}")
 set(icons ${DATADIR}/icons/hicolor)
 set(expected
     ${BINDIR}/varnel
+    ${SOUND_MODULE}
     ${MANDIR}/man1/varnel.1
     ${DATADIR}/applications/${APP_ID}.desktop
     ${DATADIR}/metainfo/${APP_ID}.metainfo.xml

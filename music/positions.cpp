@@ -41,6 +41,13 @@ void AddBlueNotes(const CMusicModel& model, int nMode, std::vector<PositionNote>
         }
     }
     notes.insert(notes.end(), blue.begin(), blue.end());
+    // A shape's notes rise in pitch.
+    const auto pitch = [&model](const PositionNote& note) {
+        return model.m_nTuning.at(static_cast<std::size_t>(note.string)) + note.fret;
+    };
+    std::stable_sort(
+        notes.begin(), notes.end(),
+        [&pitch](const PositionNote& a, const PositionNote& b) { return pitch(a) < pitch(b); });
 }
 
 std::vector<PositionNote> WalkFrom(const CMusicModel& model, int nMode, int nStartFret) {

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class CAccidentalButton;
 class QHelpEvent;
@@ -90,6 +91,19 @@ public:
     // the neck's scale spelled out over a title, else nothing.
     QString DescriptionAt(QPoint viewPoint) const;
 
+    // The cells whose notes sound now: each is lit until the next call. None by default, and
+    // then the screen shows nothing more than the plain drawing.
+    void SetSoundingCells(const std::vector<LayoutHit>& cells);
+    const std::vector<LayoutHit>& SoundingCells() const { return m_sounding; }
+    // The cell Enter plays and Ctrl with the arrow keys moves; none until first moved.
+    std::optional<LayoutHit> FocusedCell() const { return m_focusedCell; }
+    // Whether a neck shows a dot at a cell, so that clicking it plays.
+    bool ShowsDot(const LayoutHit& cell) const;
+    // The cell under a point of the view, or nothing.
+    std::optional<LayoutHit> CellAt(QPoint viewPoint) const;
+    // Where a cell's dot is drawn on the view at its current scale.
+    QRect CellRect(const LayoutHit& cell) const;
+
     // The diagrams as their titles read, for screen readers: "C Ionian, C Dorian, ...".
     QString TitlesText() const;
     // What the scale spelling wrote from another name than the key's ("A# major drawn as Bb
@@ -109,10 +123,19 @@ Q_SIGNALS:
     void layoutChanged();
     // The pointer moved onto something else: what DescriptionAt says of it (empty: nothing).
     void hovered(const QString& description);
+    // A dot was clicked, or Enter pressed on the focused cell: its note is to be heard.
+    void cellActivated(const LayoutHit& cell);
+    // A neck's context menu asked to hear the neck.
+    void neckPlayRequested(int neck);
 
 protected:
     bool event(QEvent* pEvent) override;
     void mouseMoveEvent(QMouseEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void contextMenuEvent(QContextMenuEvent* pEvent) override;
+    void focusInEvent(QFocusEvent* pEvent) override;
+    void focusOutEvent(QFocusEvent* pEvent) override;
     void leaveEvent(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
     void changeEvent(QEvent* pEvent) override;
@@ -137,6 +160,10 @@ private:
     void PlaceButtons();
     void UpdateButtonColours();
     QSize PrintedDrawingSize() const;
+    // The lit dots and the focused cell's frame, over the drawing.
+    void DrawSoundMarks(QPainter& painter) const;
+    void MoveFocusedCell(int nKey);
+    std::optional<QPoint> LogicalPoint(QPoint viewPoint) const;
 
     // Everything the view reads from the settings, as the file last held it.
     struct StoredSettings {
@@ -156,4 +183,6 @@ private:
     mutable std::optional<NeckLayout> m_layout; // made when first asked for after a change
     QString m_strHovered;
     CScreenPass m_screenPass;
+    std::vector<LayoutHit> m_sounding;
+    std::optional<LayoutHit> m_focusedCell;
 };

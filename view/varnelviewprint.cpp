@@ -40,4 +40,5 @@ void CVarnelView::OnFilePrintPreview() {
 
 void CVarnelView::OnDraw(QPainter* pDC) {
     m_screenPass.Paint(*pDC, *this, rect().size(), ScreenScale(), ScreenColours(palette()));
+    DrawSoundMarks(*pDC);
 }

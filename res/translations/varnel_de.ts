@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AudioPortText</name>
+    <message>
+        <source>no audio output device</source>
+        <translation>kein Audioausgang</translation>
+    </message>
+    <message>
+        <source>the audio output does not take 44.1 kHz 16-bit stereo</source>
+        <translation>der Audioausgang nimmt kein 16-Bit-Stereo mit 44,1 kHz an</translation>
+    </message>
+    <message>
+        <source>the audio output could not be opened</source>
+        <translation>der Audioausgang ließ sich nicht öffnen</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Varnel</source>
@@ -456,6 +471,112 @@ und internationalem Recht.</translation>
     </message>
 </context>
 <context>
+    <name>CSoundDlg</name>
+    <message>
+        <source>Sound Settings</source>
+        <translation>Klangeinstellungen</translation>
+    </message>
+    <message>
+        <source> BPM</source>
+        <translation> BPM</translation>
+    </message>
+    <message>
+        <source> % of a beat</source>
+        <translation> % eines Schlags</translation>
+    </message>
+    <message>
+        <source>Steel-string guitar</source>
+        <translation>Stahlsaitengitarre</translation>
+    </message>
+    <message>
+        <source>Nylon-string guitar</source>
+        <translation>Nylonsaitengitarre</translation>
+    </message>
+    <message>
+        <source>A bass tuning always sounds as a fingered bass.</source>
+        <translation>Eine Bassstimmung klingt immer als gezupfter Bass.</translation>
+    </message>
+    <message>
+        <source>&amp;Drone on the tonic under the playing neck</source>
+        <translation>&amp;Bordun auf dem Grundton unter dem spielenden Hals</translation>
+    </message>
+    <message>
+        <source>The system&apos;s General MIDI SoundFont</source>
+        <translation>Die General-MIDI-SoundFont des Systems</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Tempo:</source>
+        <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>&amp;Note length:</source>
+        <translation>&amp;Notenlänge:</translation>
+    </message>
+    <message>
+        <source>&amp;Instrument:</source>
+        <translation>&amp;Instrument:</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Lautstärke:</translation>
+    </message>
+    <message>
+        <source>&amp;SoundFont:</source>
+        <translation>&amp;SoundFont:</translation>
+    </message>
+    <message>
+        <source>SoundFont</source>
+        <translation>SoundFont</translation>
+    </message>
+    <message>
+        <source>SoundFonts (*.sf2 *.sf3)</source>
+        <translation>SoundFonts (*.sf2 *.sf3)</translation>
+    </message>
+</context>
+<context>
+    <name>CSoundMenu</name>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Klang</translation>
+    </message>
+    <message>
+        <source>Play &amp;All</source>
+        <translation>&amp;Alle spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>Sound Se&amp;ttings...</source>
+        <translation>Klang&amp;einstellungen...</translation>
+    </message>
+    <message>
+        <source>No SoundFont: install the %1 package</source>
+        <translation>Keine SoundFont: installieren Sie das Paket %1</translation>
+    </message>
+    <message>
+        <source>No sound module: reinstall varnel</source>
+        <translation>Kein Klangmodul: installieren Sie varnel neu</translation>
+    </message>
+    <message>
+        <source>No audio output: install and start pipewire-pulse or pulseaudio</source>
+        <translation>Kein Audioausgang: installieren und starten Sie pipewire-pulse oder pulseaudio</translation>
+    </message>
+    <message>
+        <source>No sound: %1</source>
+        <translation>Kein Klang: %1</translation>
+    </message>
+    <message>
+        <source>Play Neck &amp;%1</source>
+        <translation>Hals &amp;%1 spielen</translation>
+    </message>
+</context>
+<context>
     <name>CTuningDlg</name>
     <message>
         <source>Custom Tuning</source>
@@ -613,6 +734,10 @@ und internationalem Recht.</translation>
         <source>%1, %2 of %3, outside the shape</source>
         <translation>%1, %2 in %3, außerhalb der Form</translation>
     </message>
+    <message>
+        <source>Play Neck</source>
+        <translation>Hals spielen</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -745,6 +870,22 @@ und internationalem Recht.</translation>
         <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --caged, --positions-only, --no-positions-only, --chord-tones, --characteristic und --no-characteristic brauchen --text oder --export; das Fenster beginnt immer bei C ohne Vorzeichen mit den gespeicherten Einstellungen</translation>
     </message>
     <message>
+        <source>--tempo and --neck-only are only for --export FILE.mid or FILE.wav</source>
+        <translation>--tempo und --neck-only gibt es nur für --export DATEI.mid oder DATEI.wav</translation>
+    </message>
+    <message>
+        <source>bad tempo %1: use a whole number from %2 to %3</source>
+        <translation>ungültiges Tempo %1: eine ganze Zahl von %2 bis %3 angeben</translation>
+    </message>
+    <message>
+        <source>bad neck %1: use a whole number from 1 to the number of necks</source>
+        <translation>ungültiger Hals %1: eine ganze Zahl von 1 bis zur Zahl der Hälse angeben</translation>
+    </message>
+    <message>
+        <source>--size, --fit and --theme are only for pictures</source>
+        <translation>--size, --fit und --theme gibt es nur für Bilder</translation>
+    </message>
+    <message>
         <source>Usage: varnel [FILE]
        varnel --print [FILE]
        varnel --text [--key K] [--style key|pattern] [MUSIC OPTIONS] [--labels KIND]
@@ -752,12 +893,21 @@ und internationalem Recht.</translation>
               [--string N] [--fret N] [--neck N] [--size WxH [--fit]]
               [--theme light|dark] [MUSIC OPTIONS] [--labels KIND]
               [--fret-numbers|--no-fret-numbers]
+       varnel --export FILE.mid|FILE.wav [--key K] [--style key|pattern]
+              [--tempo N] [--neck-only N] [MUSIC OPTIONS]
 
 Shows the seven mode patterns of a key on the guitar neck.
 
 Options:
   --text             print the seven diagrams as text and exit
-  --export FILE      write the picture to FILE (PNG, SVG or PDF) and exit
+  --export FILE      write the picture to FILE (PNG, SVG or PDF) and exit; a
+                     .mid or .wav FILE gets what Sound &gt; Play All plays: a
+                     Standard MIDI File, or 16-bit 44.1 kHz stereo audio
+                     rendered through a General MIDI SoundFont (Debian package
+                     timgm6mb-soundfont, or the one the Sound settings name)
+  --tempo N          beats per minute of a .mid or .wav export, 40 to 240
+                     (default: the stored Sound settings, else 120)
+  --neck-only N      play only neck N of a .mid or .wav export (1 the first)
   --key K            key letter A to G with an optional b, #, ♭ or ♯ (default C)
   --style STYLE      key: keep the key fixed; pattern: keep the pattern fixed
                      (default: the stored preference; in the window any other
@@ -836,12 +986,22 @@ Exit status: 0 success, 1 a failure to read or write (the reason is printed),
                [--style key|pattern] [--string N] [--fret N] [--neck N]
                [--size WxH [--fit]] [--theme light|dark] [MUSIKOPTIONEN]
                [--labels ART] [--fret-numbers|--no-fret-numbers]
+        varnel --export DATEI.mid|DATEI.wav [--key K] [--style key|pattern]
+               [--tempo N] [--neck-only N] [MUSIKOPTIONEN]
 
 Zeigt die sieben Modi einer Tonart als Griffmuster auf dem Gitarrenhals.
 
 Optionen:
   --text             die sieben Diagramme als Text ausgeben und beenden
-  --export DATEI     das Bild in DATEI schreiben (PNG, SVG oder PDF) und beenden
+  --export DATEI     das Bild in DATEI schreiben (PNG, SVG oder PDF) und beenden;
+                     eine .mid- oder .wav-DATEI erhält, was Klang &gt; Alle spielen
+                     spielt: eine Standard-MIDI-Datei oder 16-Bit-Stereo mit
+                     44,1 kHz, gerendert mit einer General-MIDI-SoundFont
+                     (Debian-Paket timgm6mb-soundfont, oder die in den
+                     Klangeinstellungen gewählte)
+  --tempo N          Schläge pro Minute eines .mid- oder .wav-Exports, 40 bis 240
+                     (Vorgabe: die gespeicherten Klangeinstellungen, sonst 120)
+  --neck-only N      nur Hals N in einen .mid- oder .wav-Export (1 der erste)
   --key K            Tonart: Buchstabe A bis G, optional mit b, #, ♭ oder ♯
                      (Vorgabe C; den Ton H schreibt man hier B)
   --style STIL       key: Tonart festhalten; pattern: Griffmuster festhalten
@@ -858,8 +1018,8 @@ Optionen:
   --labels ART       none, notes, degrees, intervals oder extensions in den
                      Punkten (--text: degrees zeigt die Stufe jedes Tons, 1 bis 7;
                      notes, intervals und extensions stehen in Spalten)
-  --fret-numbers     die gezeigten markierten Bünde neben dem ersten Hals
-                     nummerieren (unter dem letzten, wenn waagerecht)
+  --fret-numbers     die markierten Bünde 3 bis 21 links vom ersten Hals
+                     nummerieren
   --no-fret-numbers  keine Bundnummern, was auch gespeichert ist
   --print            die Diagramme auf dem aktuellen Drucker drucken und beenden
   -h, --help         diese Hilfe zeigen und beenden
@@ -953,10 +1113,6 @@ ausgegeben), 2 eine ungültige Befehlszeile.
 <context>
     <name>Export</name>
     <message>
-        <source>cannot export to %1: the file name must end in .png, .svg or .pdf</source>
-        <translation>kann nicht nach %1 exportieren: der Dateiname muss auf .png, .svg oder .pdf enden</translation>
-    </message>
-    <message>
         <source>cannot write %1: %2</source>
         <translation>kann %1 nicht schreiben: %2</translation>
     </message>
@@ -971,6 +1127,18 @@ ausgegeben), 2 eine ungültige Befehlszeile.
     <message>
         <source>the PDF could not be finished</source>
         <translation>das PDF konnte nicht fertiggestellt werden</translation>
+    </message>
+    <message>
+        <source>bad neck %1: there are %2 necks</source>
+        <translation>ungültiger Hals %1: es gibt %2 Hälse</translation>
+    </message>
+    <message>
+        <source>cannot write %1: no General MIDI SoundFont found; install the %2 package or choose one in the Sound settings</source>
+        <translation>kann %1 nicht schreiben: keine General-MIDI-SoundFont gefunden; installieren Sie das Paket %2 oder wählen Sie eine in den Klangeinstellungen</translation>
+    </message>
+    <message>
+        <source>cannot export to %1: the file name must end in .png, .svg, .pdf, .mid or .wav</source>
+        <translation>kann nicht nach %1 exportieren: der Dateiname muss auf .png, .svg, .pdf, .mid oder .wav enden</translation>
     </message>
 </context>
 <context>
@@ -1335,6 +1503,17 @@ ausgegeben), 2 eine ungültige Befehlszeile.
     <message>
         <source>it is a link to a file that does not exist</source>
         <translation>es ist ein Link auf eine Datei, die es nicht gibt</translation>
+    </message>
+</context>
+<context>
+    <name>SoundLibraryText</name>
+    <message>
+        <source>the sound module lib%1.so is missing; reinstall varnel</source>
+        <translation>das Klangmodul lib%1.so fehlt; installieren Sie varnel neu</translation>
+    </message>
+    <message>
+        <source>%1 is not a SoundFont that can be read</source>
+        <translation>%1 ist keine lesbare SoundFont</translation>
     </message>
 </context>
 <context>

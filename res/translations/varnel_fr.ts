@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AudioPortText</name>
+    <message>
+        <source>no audio output device</source>
+        <translation>aucune sortie audio</translation>
+    </message>
+    <message>
+        <source>the audio output does not take 44.1 kHz 16-bit stereo</source>
+        <translation>la sortie audio n&apos;accepte pas la stéréo 16 bits à 44,1 kHz</translation>
+    </message>
+    <message>
+        <source>the audio output could not be opened</source>
+        <translation>la sortie audio n&apos;a pas pu être ouverte</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Varnel</source>
@@ -456,6 +471,112 @@ national et international.</translation>
     </message>
 </context>
 <context>
+    <name>CSoundDlg</name>
+    <message>
+        <source>Sound Settings</source>
+        <translation>Réglages du son</translation>
+    </message>
+    <message>
+        <source> BPM</source>
+        <translation> BPM</translation>
+    </message>
+    <message>
+        <source> % of a beat</source>
+        <translation> % d&apos;un temps</translation>
+    </message>
+    <message>
+        <source>Steel-string guitar</source>
+        <translation>Guitare à cordes acier</translation>
+    </message>
+    <message>
+        <source>Nylon-string guitar</source>
+        <translation>Guitare à cordes nylon</translation>
+    </message>
+    <message>
+        <source>A bass tuning always sounds as a fingered bass.</source>
+        <translation>Un accordage de basse sonne toujours comme une basse aux doigts.</translation>
+    </message>
+    <message>
+        <source>&amp;Drone on the tonic under the playing neck</source>
+        <translation>&amp;Bourdon sur la tonique sous le manche joué</translation>
+    </message>
+    <message>
+        <source>The system&apos;s General MIDI SoundFont</source>
+        <translation>La SoundFont General MIDI du système</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>&amp;Tempo:</source>
+        <translation>&amp;Tempo :</translation>
+    </message>
+    <message>
+        <source>&amp;Note length:</source>
+        <translation>Durée des &amp;notes :</translation>
+    </message>
+    <message>
+        <source>&amp;Instrument:</source>
+        <translation>&amp;Instrument :</translation>
+    </message>
+    <message>
+        <source>&amp;Volume:</source>
+        <translation>&amp;Volume :</translation>
+    </message>
+    <message>
+        <source>&amp;SoundFont:</source>
+        <translation>&amp;SoundFont :</translation>
+    </message>
+    <message>
+        <source>SoundFont</source>
+        <translation>SoundFont</translation>
+    </message>
+    <message>
+        <source>SoundFonts (*.sf2 *.sf3)</source>
+        <translation>SoundFonts (*.sf2 *.sf3)</translation>
+    </message>
+</context>
+<context>
+    <name>CSoundMenu</name>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Son</translation>
+    </message>
+    <message>
+        <source>Play &amp;All</source>
+        <translation>&amp;Tout jouer</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Arrêter</translation>
+    </message>
+    <message>
+        <source>Sound Se&amp;ttings...</source>
+        <translation>&amp;Réglages du son...</translation>
+    </message>
+    <message>
+        <source>No SoundFont: install the %1 package</source>
+        <translation>Aucune SoundFont : installez le paquet %1</translation>
+    </message>
+    <message>
+        <source>No sound module: reinstall varnel</source>
+        <translation>Aucun module de son : réinstallez varnel</translation>
+    </message>
+    <message>
+        <source>No audio output: install and start pipewire-pulse or pulseaudio</source>
+        <translation>Aucune sortie audio : installez et lancez pipewire-pulse ou pulseaudio</translation>
+    </message>
+    <message>
+        <source>No sound: %1</source>
+        <translation>Aucun son : %1</translation>
+    </message>
+    <message>
+        <source>Play Neck &amp;%1</source>
+        <translation>Jouer le manche &amp;%1</translation>
+    </message>
+</context>
+<context>
     <name>CTuningDlg</name>
     <message>
         <source>Custom Tuning</source>
@@ -613,6 +734,10 @@ national et international.</translation>
         <source>%1, %2 of %3, outside the shape</source>
         <translation>%1, %2 de %3, hors de la forme</translation>
     </message>
+    <message>
+        <source>Play Neck</source>
+        <translation>Jouer le manche</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -745,6 +870,22 @@ national et international.</translation>
         <translation>--key, --style key|pattern, --string, --fret, --neck, --size, --fit, --theme, --labels, --tuning, --family, --spelling, --left-handed, --right-handed, --fret-numbers, --no-fret-numbers, --frets, --fret-window, --orientation, --open-strings, --no-open-strings, --positions, --caged, --positions-only, --no-positions-only, --chord-tones, --characteristic et --no-characteristic exigent --text ou --export ; la fenêtre commence toujours en do naturel avec les préférences enregistrées</translation>
     </message>
     <message>
+        <source>--tempo and --neck-only are only for --export FILE.mid or FILE.wav</source>
+        <translation>--tempo et --neck-only ne servent qu&apos;avec --export FICHIER.mid ou FICHIER.wav</translation>
+    </message>
+    <message>
+        <source>bad tempo %1: use a whole number from %2 to %3</source>
+        <translation>tempo %1 incorrect : donnez un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>bad neck %1: use a whole number from 1 to the number of necks</source>
+        <translation>manche %1 incorrect : donnez un nombre entier de 1 au nombre de manches</translation>
+    </message>
+    <message>
+        <source>--size, --fit and --theme are only for pictures</source>
+        <translation>--size, --fit et --theme ne servent que pour les images</translation>
+    </message>
+    <message>
         <source>Usage: varnel [FILE]
        varnel --print [FILE]
        varnel --text [--key K] [--style key|pattern] [MUSIC OPTIONS] [--labels KIND]
@@ -752,12 +893,21 @@ national et international.</translation>
               [--string N] [--fret N] [--neck N] [--size WxH [--fit]]
               [--theme light|dark] [MUSIC OPTIONS] [--labels KIND]
               [--fret-numbers|--no-fret-numbers]
+       varnel --export FILE.mid|FILE.wav [--key K] [--style key|pattern]
+              [--tempo N] [--neck-only N] [MUSIC OPTIONS]
 
 Shows the seven mode patterns of a key on the guitar neck.
 
 Options:
   --text             print the seven diagrams as text and exit
-  --export FILE      write the picture to FILE (PNG, SVG or PDF) and exit
+  --export FILE      write the picture to FILE (PNG, SVG or PDF) and exit; a
+                     .mid or .wav FILE gets what Sound &gt; Play All plays: a
+                     Standard MIDI File, or 16-bit 44.1 kHz stereo audio
+                     rendered through a General MIDI SoundFont (Debian package
+                     timgm6mb-soundfont, or the one the Sound settings name)
+  --tempo N          beats per minute of a .mid or .wav export, 40 to 240
+                     (default: the stored Sound settings, else 120)
+  --neck-only N      play only neck N of a .mid or .wav export (1 the first)
   --key K            key letter A to G with an optional b, #, ♭ or ♯ (default C)
   --style STYLE      key: keep the key fixed; pattern: keep the pattern fixed
                      (default: the stored preference; in the window any other
@@ -837,12 +987,22 @@ Exit status: 0 success, 1 a failure to read or write (the reason is printed),
                [--style key|pattern] [--string N] [--fret N] [--neck N]
                [--size WxH [--fit]] [--theme light|dark] [OPTIONS MUSICALES]
                [--labels TYPE] [--fret-numbers|--no-fret-numbers]
+        varnel --export FICHIER.mid|FICHIER.wav [--key K] [--style key|pattern]
+               [--tempo N] [--neck-only N] [OPTIONS MUSICALES]
 
 Montre les motifs des sept modes d&apos;une tonalité sur le manche de la guitare.
 
 Options :
   --text             écrire les sept diagrammes en texte et quitter
-  --export FICHIER   écrire l&apos;image dans FICHIER (PNG, SVG ou PDF) et quitter
+  --export FICHIER   écrire l&apos;image dans FICHIER (PNG, SVG ou PDF) et quitter ;
+                     un FICHIER .mid ou .wav reçoit ce que joue Son &gt; Tout jouer :
+                     un fichier MIDI standard, ou de la stéréo 16 bits à
+                     44,1 kHz rendue par une SoundFont General MIDI (paquet
+                     Debian timgm6mb-soundfont, ou celle des réglages du son)
+  --tempo N          temps par minute d&apos;un export .mid ou .wav, de 40 à 240
+                     (par défaut : les réglages du son enregistrés, sinon 120)
+  --neck-only N      ne jouer que le manche N dans un export .mid ou .wav
+                     (1 le premier)
   --key K            tonalité : lettre de A à G (C = do, D = ré...), suivie
                      éventuellement de b, #, ♭ ou ♯ (par défaut C)
   --style STYLE      key : tonalité fixe ; pattern : motif fixe
@@ -859,8 +1019,8 @@ Options :
   --labels TYPE      none, notes, degrees, intervals ou extensions dans les
                      points (--text : degrees montre le degré de chaque note, de
                      1 à 7 ; notes, intervals et extensions s&apos;écrivent en colonnes)
-  --fret-numbers     numéroter les cases repérées affichées à côté du premier
-                     manche (sous le dernier à l&apos;horizontale)
+  --fret-numbers     numéroter les cases repérées 3 à 21 à gauche du premier
+                     manche
   --no-fret-numbers  pas de numéros de case, quoi qu&apos;il soit enregistré
   --print            imprimer sur l&apos;imprimante courante et quitter
   -h, --help         afficher cette aide et quitter
@@ -954,10 +1114,6 @@ affichée), 2 une ligne de commande incorrecte.
 <context>
     <name>Export</name>
     <message>
-        <source>cannot export to %1: the file name must end in .png, .svg or .pdf</source>
-        <translation>impossible d&apos;exporter vers %1 : le nom du fichier doit se terminer par .png, .svg ou .pdf</translation>
-    </message>
-    <message>
         <source>cannot write %1: %2</source>
         <translation>impossible d&apos;écrire %1 : %2</translation>
     </message>
@@ -972,6 +1128,18 @@ affichée), 2 une ligne de commande incorrecte.
     <message>
         <source>the PDF could not be finished</source>
         <translation>le PDF n’a pas pu être terminé</translation>
+    </message>
+    <message>
+        <source>bad neck %1: there are %2 necks</source>
+        <translation>manche %1 incorrect : il y a %2 manches</translation>
+    </message>
+    <message>
+        <source>cannot write %1: no General MIDI SoundFont found; install the %2 package or choose one in the Sound settings</source>
+        <translation>impossible d&apos;écrire %1 : aucune SoundFont General MIDI trouvée ; installez le paquet %2 ou choisissez-en une dans les réglages du son</translation>
+    </message>
+    <message>
+        <source>cannot export to %1: the file name must end in .png, .svg, .pdf, .mid or .wav</source>
+        <translation>impossible d&apos;exporter vers %1 : le nom du fichier doit se terminer par .png, .svg, .pdf, .mid ou .wav</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1504,17 @@ affichée), 2 une ligne de commande incorrecte.
     <message>
         <source>it is a link to a file that does not exist</source>
         <translation>c’est un lien vers un fichier qui n’existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>SoundLibraryText</name>
+    <message>
+        <source>the sound module lib%1.so is missing; reinstall varnel</source>
+        <translation>le module de son lib%1.so manque ; réinstallez varnel</translation>
+    </message>
+    <message>
+        <source>%1 is not a SoundFont that can be read</source>
+        <translation>%1 n&apos;est pas une SoundFont lisible</translation>
     </message>
 </context>
 <context>

@@ -101,6 +101,8 @@ private Q_SLOTS:
     void windowBeyondStoredFretsIsRefused();
     void threeNotesPerStringShapes_data();
     void threeNotesPerStringShapes();
+    void soundExports_data();
+    void soundExports();
 
 private:
     Run RunVarnel(const QStringList& arguments);
@@ -247,6 +249,21 @@ void TestCli::badArgumentsAreRefused_data() {
         << QStringList{"--text", "--characteristic", "--no-characteristic"}
         << "--no-characteristic";
     QTest::newRow("instrument without a picture") << QStringList{"--frets", "24"} << "--frets";
+    QTest::newRow("tempo below 40")
+        << QStringList{"--export", "x.mid", "--tempo", "39"} << "\"39\"";
+    QTest::newRow("tempo above 240")
+        << QStringList{"--export", "x.wav", "--tempo", "241"} << "\"241\"";
+    QTest::newRow("tempo not a number")
+        << QStringList{"--export", "x.mid", "--tempo", "12x"} << "\"12x\"";
+    QTest::newRow("neck 0") << QStringList{"--export", "x.mid", "--neck-only", "0"} << "\"0\"";
+    QTest::newRow("neck past the last")
+        << QStringList{"--export", "x.mid", "--neck-only", "8"} << "\"8\"";
+    QTest::newRow("tempo for a picture")
+        << QStringList{"--export", "x.png", "--tempo", "90"} << "--tempo";
+    QTest::newRow("neck for the text")
+        << QStringList{"--text", "--neck-only", "1"} << "--neck-only";
+    QTest::newRow("size for sound")
+        << QStringList{"--export", "x.wav", "--size", "10x10"} << "--size";
 }
 
 void TestCli::storedOptionsSwitchedOff_data() {
@@ -303,6 +320,44 @@ void TestCli::badArgumentsAreRefused() {
     QCOMPARE(errorLines.size(), 1);
     QVERIFY2(errorLines.constFirst().contains(named), run.err.constData());
     QCOMPARE(Entries(m_config->path()), QStringList());
+}
+
+void TestCli::soundExports_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("expected"); // bytes the file must hold at `at`
+    QTest::addColumn<int>("at");
+    QTest::addColumn<int>("size"); // -1: any
+    // A tempo track and seven necks' tracks: "MThd", 6, format 1, 8 tracks, 480 to the beat.
+    QTest::newRow("all necks") << QStringList{"--key", "D"}
+                               << QByteArray("MThd\0\0\0\x06\0\x01\0\x08\x01\xe0", 14) << 0 << -1;
+    // 90 beats a minute: 666666 microseconds a beat, after the tempo track's delta and FF 51 03.
+    QTest::newRow("tempo") << QStringList{"--tempo", "90"}
+                           << QByteArray("\0\xff\x51\x03\x0a\x2c\x2a", 7) << 22 << -1;
+    QTest::newRow("one neck") << QStringList{"--neck-only", "3"} << QByteArray("\0\x01\0\x02", 4)
+                              << 8 << -1;
+    // Fifteen notes at 240: 14.9 beats of a quarter second, then a second of release, in
+    // 44100 frames of four bytes a second: 208372 frames after the 44-byte header.
+    QTest::newRow("wav length") << QStringList{"--neck-only", "1", "--tempo", "240"}
+                                << QByteArray("data\xd0\xb7\x0c\x00", 8) << 36 << 44 + 4 * 208372;
+}
+
+void TestCli::soundExports() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, expected);
+    QFETCH(int, at);
+    QFETCH(int, size);
+    const QString name = size < 0 ? QStringLiteral("modes.mid") : QStringLiteral("modes.wav");
+    const QString path = m_config->filePath(name);
+    const Run run = RunVarnel(QStringList{QStringLiteral("--export"), path} + arguments);
+    QCOMPARE(run.err, QByteArray());
+    QCOMPARE(run.exitCode, 0);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QCOMPARE(bytes.mid(at, expected.size()), expected);
+    if (size >= 0) {
+        QCOMPARE(bytes.size(), size);
+    }
 }
 
 void TestCli::helpAndVersion_data() {
