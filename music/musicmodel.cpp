@@ -402,7 +402,7 @@ std::string CMusicModel::IntervalName(int nDegree, int nSemitones) {
 }
 
 std::string CMusicModel::ExtensionName(int nDegree, int nSemitones, int nFourthSemitones) {
-    const std::string interval = IntervalName(nDegree, nSemitones);
+    std::string interval = IntervalName(nDegree, nSemitones);
     if (interval.empty()) {
         return interval;
     }

@@ -62,7 +62,7 @@ std::vector<PositionNote> WalkFrom(const CMusicModel& model, int nMode, int nSta
         const int firstFret = pitch - open;
         for (int taken = 0; taken < perString; ++taken) {
             if (perString == 3 && taken == 2 && string + 1 < strings &&
-                pitch - tuning.at(static_cast<std::size_t>(string + 1)) > firstFret) {
+                pitch - tuning.at(static_cast<std::size_t>(string) + 1) > firstFret) {
                 // Strings tuned this close leave the third note in reach on the next string
                 // further up the neck; keeping it here would stretch the shape forward.
                 break;

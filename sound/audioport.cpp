@@ -29,8 +29,8 @@ bool NullAudioPort::Start(QIODevice* pSource, QString*) {
 }
 
 void NullAudioPort::Pull() {
-    std::array<std::int16_t, kBlockFrames * NoteSynth::kChannels> block{};
-    m_pSource->read(reinterpret_cast<char*>(block.data()), kBlockFrames * kFrameBytes);
+    std::array<std::int16_t, std::size_t{kBlockFrames} * NoteSynth::kChannels> block{};
+    m_pSource->read(reinterpret_cast<char*>(block.data()), qint64{kBlockFrames} * kFrameBytes);
     const bool sound =
         std::any_of(block.begin(), block.end(), [](std::int16_t s) { return s != 0; });
     if (sound && m_firstSound.load() == Clock::duration::zero()) {

@@ -42,7 +42,7 @@ bool DeviceAudioPort::Start(QIODevice* pSource, QString* pWhyNot) {
         return false;
     }
     m_pSink = std::make_unique<QAudioSink>(device, format);
-    m_pSink->setBufferSize(kBlockFrames * kFrameBytes);
+    m_pSink->setBufferSize(qsizetype{kBlockFrames} * kFrameBytes);
     m_pSink->start(pSource);
     if (m_pSink->error() != QAudio::NoError) {
         *pWhyNot = AudioPortText::tr("the audio output could not be opened");

@@ -161,6 +161,7 @@ PlayPlan PlanNecks(const CNeckDrawing& drawing, const std::vector<int>& necks,
 
 PlayPlan PlanAllNecks(const CNeckDrawing& drawing, const SoundPrefs& prefs) {
     std::vector<int> necks;
+    necks.reserve(static_cast<std::size_t>(drawing.NeckCount()));
     for (int i = 0; i < drawing.NeckCount(); ++i) {
         necks.push_back(i);
     }
