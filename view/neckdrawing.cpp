@@ -103,15 +103,6 @@ QString CNeckDrawing::TitleOf(int nMode) const {
     return QString::fromStdString(QueryRootName(nMode)) + QLatin1Char(' ') + name;
 }
 
-QString CNeckDrawing::ChordSuffixOf(int nMode) const {
-    const std::string name = ChordName(*this, nMode, m_chordTones);
-    if (name.empty()) {
-        return {};
-    }
-    // The root is the title's tonic, which the widest tonic stands in for while fitting.
-    return QString::fromStdString(name.substr(QueryRootName(nMode).size()));
-}
-
 std::vector<CNeckDrawing::FittedTitle> CNeckDrawing::FitTitles(CDrawSurface* pDC,
                                                                std::int64_t room) const {
     QString widestTonic;
@@ -145,9 +136,12 @@ std::vector<CNeckDrawing::FittedTitle> CNeckDrawing::FitTitles(CDrawSurface* pDC
     const int tonicPercent = fittingPercent(widestTonic);
     for (int i = 0; i < NeckCount(); ++i) {
         const QString tonic = QString::fromStdString(QueryRootName(i));
-        const QString suffix = ChordSuffixOf(i);
-        // A scale that skips a degree of the chord names none.
-        const bool chord = !ChordName(*this, i, m_chordTones).empty();
+        // A scale that skips a degree of the chord names none. The chord's root is the title's
+        // tonic, which the widest tonic stands in for while fitting.
+        const std::string chordName = ChordName(*this, i, m_chordTones);
+        const bool chord = !chordName.empty();
+        const QString suffix =
+            chord ? QString::fromStdString(chordName.substr(QueryRootName(i).size())) : QString();
         const QString dot = QStringLiteral(" \u00b7 ");
         for (const QString& name : {FullModeName(i), ShortModeName(i)}) {
             const QString measured = widestTonic + QLatin1Char(' ') + name +

@@ -121,8 +121,6 @@ private:
     };
 
     QString TitleOf(int nMode) const;
-    // What the chord's name adds to its root, empty with chord tones off.
-    QString ChordSuffixOf(int nMode) const;
     // Each minor-family title on its own: the full mode name if it fits `room` at the pass's
     // font or smaller down to a legible floor, else the short name, else the tonic alone,
     // else nothing. The widest tonic stands in for the real one, so titles keep their form
