@@ -694,8 +694,6 @@ private Q_SLOTS:
         // Necks 120 apart, the last one's string 5 100 right of its string 0, its dots 5 and
         // a pixel beyond.
         QTest::newRow("blues") << static_cast<int>(ScaleFamily::Blues) << 5 << 606;
-        QTest::newRow("minor pentatonic")
-            << static_cast<int>(ScaleFamily::MinorPentatonic) << 5 << 606;
         QTest::newRow("diminished") << static_cast<int>(ScaleFamily::Diminished) << 2 << 246;
         QTest::newRow("whole tone") << static_cast<int>(ScaleFamily::WholeTone) << 1 << 126;
     }

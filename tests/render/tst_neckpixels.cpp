@@ -88,7 +88,6 @@ private Q_SLOTS:
         QTest::newRow("blues") << static_cast<int>(ScaleFamily::Blues) << QColor(0xa4, 0x5e, 0xe0);
         QTest::newRow("minor pentatonic")
             << static_cast<int>(ScaleFamily::MinorPentatonic) << kBlack;
-        QTest::newRow("C Ionian has no b5") << static_cast<int>(ScaleFamily::Major) << kBlack;
     }
     void blueNoteHasAColourOfItsOwn() {
         QFETCH(int, family);
